@@ -1,0 +1,45 @@
+# Two commands do everything on a fresh Debian 12 machine:
+#   make run   builds Brinox and starts it on the demo family
+#   make test  builds Brinox and runs every test
+BUILD_DIR  ?= build
+BENCH_DIR  ?= build-bench
+FUZZ_DIR   ?= build-fuzz
+FUZZ_SECONDS ?= 60
+DATA_HOME  := $(if $(XDG_DATA_HOME),$(XDG_DATA_HOME),$(HOME)/.local/share)/brinox
+
+BUILD_PACKAGES := build-essential cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-dev \
+                  qt6-translations-l10n libjpeg62-turbo-dev libgtest-dev libbenchmark-dev
+RUN_PACKAGES   := gstreamer1.0-plugins-base gstreamer1.0-plugins-good fonts-liberation
+SCREEN_PACKAGES := xvfb xauth xdotool imagemagick
+FUZZ_PACKAGES  := clang-14 libclang-rt-14-dev
+
+CMAKE_FLAGS := -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRINOX_WERROR=ON
+
+.PHONY: run test bench fuzz build deps clean
+
+deps:
+	@tools/install-packages.sh $(BUILD_PACKAGES) $(RUN_PACKAGES) $(SCREEN_PACKAGES)
+
+build: deps
+	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS)
+	cmake --build $(BUILD_DIR)
+
+test: build
+	cd $(BUILD_DIR) && ctest --output-on-failure --timeout 300 -j 2
+
+run: build
+	@tools/run-demo.sh $(BUILD_DIR) "$(DATA_HOME)"
+
+bench: deps
+	cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DBRINOX_TESTS=OFF -DBRINOX_BENCH=ON
+	cmake --build $(BENCH_DIR)
+	@tools/run-benchmarks.sh $(BENCH_DIR)
+
+fuzz: deps
+	@tools/install-packages.sh $(FUZZ_PACKAGES)
+	CXX=clang++-14 cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRINOX_FUZZ=ON
+	cmake --build $(FUZZ_DIR) --target fuzz_targets
+	@tools/run-fuzzers.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
+
+clean:
+	rm -rf $(BUILD_DIR) $(BENCH_DIR) $(FUZZ_DIR)

@@ -1,0 +1,28 @@
+# The logic library must build and run without any window system: the
+# command-line companion and the logic tests rely on it. Stop the build the
+# moment anything from Qt creeps into it.
+get_target_property(_core_libs brinox_core LINK_LIBRARIES)
+if(_core_libs)
+    foreach(_lib IN LISTS _core_libs)
+        if(_lib MATCHES "Qt")
+            message(FATAL_ERROR "brinox_core must not link ${_lib}")
+        endif()
+    endforeach()
+endif()
+
+get_target_property(_core_sources brinox_core SOURCES)
+foreach(_src IN LISTS _core_sources)
+    if(NOT IS_ABSOLUTE "${_src}")
+        continue()
+    endif()
+    get_filename_component(_dir "${_src}" DIRECTORY)
+    get_filename_component(_stem "${_src}" NAME_WLE)
+    foreach(_file "${_src}" "${_dir}/${_stem}.h")
+        if(EXISTS "${_file}")
+            file(STRINGS "${_file}" _qt_includes REGEX "^[ \t]*#[ \t]*include[ \t]*<Q")
+            if(_qt_includes)
+                message(FATAL_ERROR "${_file} is part of brinox_core but includes Qt: ${_qt_includes}")
+            endif()
+        endif()
+    endforeach()
+endforeach()

@@ -1,0 +1,42 @@
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QTimer>
+#include <QTranslator>
+#include <cstdio>
+
+#include "app/program_options.h"
+#include "app/first_paint.h"
+#include "app/window_set.h"
+#include "widgets/hint_switch.h"
+#include "widgets/qt_prompt.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Brinox60");
+
+    std::string error;
+    std::vector<std::string> arguments;
+    for (const QString& argument : QApplication::arguments().mid(1)) arguments.push_back(argument.toStdString());
+    const auto options = brinox::parseProgramOptions(arguments, error);
+    if (!options) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        return 1;
+    }
+
+    QTranslator qtDutch;
+    if (qtDutch.load("qtbase_nl", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtDutch);
+    }
+    QApplication::setFont(QFont("Arial", 9));
+
+    brinox::Session session;
+    brinox::QtPrompt prompt;
+    brinox::HintSwitch hints(session.hintsOn);
+    app.installEventFilter(&hints);
+
+    brinox::WindowSet windows(session, prompt, options->dataDirectory);
+    brinox::FirstPaintExit firstPaintExit;
+    if (options->quitAfterFirstPaint) windows.mainWindow().installEventFilter(&firstPaintExit);
+    windows.mainWindow().show();
+    return QApplication::exec();
+}

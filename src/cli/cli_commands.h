@@ -1,0 +1,20 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "cli/cli_context.h"
+
+namespace brinox {
+
+// Runs one command line (without the program name); answers the exit code.
+int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+
+// The commands; `words` holds the command's own arguments.
+int cliPersons(CliContext& context, const std::vector<std::string>& words);
+int cliUnions(CliContext& context, const std::vector<std::string>& words);
+int cliResave(CliContext& context, const std::vector<std::string>& words);
+int cliPedigree(CliContext& context, const std::vector<std::string>& words);
+
+}  // namespace brinox

@@ -1,0 +1,25 @@
+#include "cli/cli_context.h"
+
+namespace brinox {
+
+std::optional<std::string> CliContext::option(const std::string& name) const {
+    const auto found = arguments.options.find(name);
+    if (found == arguments.options.end()) return std::nullopt;
+    return found->second;
+}
+
+int CliContext::usage(const std::string& message) {
+    err << message << '\n';
+    return kExitUsage;
+}
+
+std::optional<RecordNo> CliContext::recordArgument(const std::string& text) {
+    const auto number = parseNumber(text);
+    if (!number || *number < 1 || *number > session.persons.count()) {
+        usage("record number outside 1.." + std::to_string(session.persons.count()) + ": " + text);
+        return std::nullopt;
+    }
+    return RecordNo(*number);
+}
+
+}  // namespace brinox

@@ -1,0 +1,82 @@
+#include "cli/cli_options.h"
+
+#include <set>
+
+namespace brinox {
+namespace {
+
+const std::set<std::string> kValueOptions = {"data",  "family", "selected",  "today",   "now",  "password",
+                                             "width", "word",   "reference", "history", "click"};
+const std::set<std::string> kFlagOptions = {"save"};
+
+}  // namespace
+
+std::optional<CliArguments> splitArguments(const std::vector<std::string>& arguments, std::string& error) {
+    CliArguments result;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (argument.rfind("--", 0) != 0) {
+            result.words.push_back(argument);
+            continue;
+        }
+        std::string name = argument.substr(2);
+        std::optional<std::string> value;
+        if (const auto equals = name.find('='); equals != std::string::npos) {
+            value = name.substr(equals + 1);
+            name = name.substr(0, equals);
+        }
+        if (kFlagOptions.count(name) && !value) {
+            result.options[name] = "";
+        } else if (kValueOptions.count(name)) {
+            if (!value) {
+                if (i + 1 >= arguments.size()) {
+                    error = "--" + name + " needs a value";
+                    return std::nullopt;
+                }
+                value = arguments[++i];
+            }
+            result.options[name] = *value;
+        } else {
+            error = "unknown option: " + argument;
+            return std::nullopt;
+        }
+    }
+    return result;
+}
+
+std::optional<int> parseNumber(const std::string& text) {
+    if (text.empty() || text.size() > 9) return std::nullopt;
+    int value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+bool parseDate(const std::string& text, Moment& moment) {
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
+    const auto year = parseNumber(text.substr(0, 4));
+    const auto month = parseNumber(text.substr(5, 2));
+    const auto day = parseNumber(text.substr(8, 2));
+    if (!year || !month || !day) return false;
+    const int weekday = dayOfWeekOf(*year, *month, *day);
+    if (weekday == 0) return false;
+    moment.year = *year;
+    moment.month = *month;
+    moment.day = *day;
+    moment.dayOfWeek = weekday;
+    return true;
+}
+
+bool parseTime(const std::string& text, Moment& moment) {
+    if (text.size() != 5 || text[2] != ':') return false;
+    const auto hours = parseNumber(text.substr(0, 2));
+    const auto minutes = parseNumber(text.substr(3, 2));
+    if (!hours || !minutes || *hours > 23 || *minutes > 59) return false;
+    moment.hours = *hours;
+    moment.minutes = *minutes;
+    return true;
+}
+
+}  // namespace brinox

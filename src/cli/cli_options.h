@@ -1,0 +1,30 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "store/clock.h"
+
+namespace brinox {
+
+// The command line split into options (with or without a value) and the
+// command words, wherever they stand.
+struct CliArguments {
+    std::map<std::string, std::string> options;  // name without "--" -> value ("" for a flag)
+    std::vector<std::string> words;              // the command and its arguments
+};
+
+// Empty with `error` set for an unknown option or a missing value.
+std::optional<CliArguments> splitArguments(const std::vector<std::string>& arguments, std::string& error);
+
+// A whole decimal number, or empty.
+std::optional<int> parseNumber(const std::string& text);
+
+// YYYY-MM-DD of a real date into `moment` (its time of day untouched).
+bool parseDate(const std::string& text, Moment& moment);
+// HH:MM into `moment` (its date untouched).
+bool parseTime(const std::string& text, Moment& moment);
+
+}  // namespace brinox

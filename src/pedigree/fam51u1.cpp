@@ -1,0 +1,330 @@
+#include "pedigree/fam51u1.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QShortcut>
+
+#include "pedigree/pedigree_layout.h"
+#include "selection/selection_history.h"
+#include "store/attachment_names.h"
+#include "store/family_choice.h"
+#include "store/family_files.h"
+#include "store/family_load.h"
+#include "store/familiedlg.h"
+#include "store/save_command.h"
+#include "widgets/pressable.h"
+#include "widgets/qt_text.h"
+
+namespace brinox {
+namespace {
+
+const char* const kAncestorHint = "Klik links om te selecteren \nKlik rechts voor foto";
+const char* const kSelfHint = "Popupmenu onder rechter muisknop";
+
+QAction* addEntry(QMenu* menu, const char* objectName, const char* caption) {
+    QAction* action = menu->addAction(QString::fromUtf8(caption));
+    action->setObjectName(objectName);
+    return action;
+}
+
+void setBackground(QWidget* widget, Colour colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, toQColor(colour));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+}  // namespace
+
+TForm1::TForm1(Session& session, Prompt& prompt, MainWindowDialogs& dialogs,
+               const std::filesystem::path& dataDirectory)
+    : m_session(session), m_prompt(prompt), m_dialogs(dialogs) {
+    setObjectName("Form1");
+    setWindowTitle("Kwartierstaat");
+    auto* central = new QWidget(this);
+    central->setObjectName("ClientArea");
+    setCentralWidget(central);
+    central->installEventFilter(this);
+    buildPedigreeArea();
+    buildChildrenArea();
+    buildMenus();
+    buildPopupMenu();
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, [this] { FormKeyDown(Qt::Key_Escape); });
+    auto* f2 = new QShortcut(QKeySequence(Qt::Key_F2), this);
+    connect(f2, &QShortcut::activated, this, [this] { FormKeyDown(Qt::Key_F2); });
+    FormCreate(dataDirectory);
+}
+
+void TForm1::FormCreate(const std::filesystem::path& dataDirectory) {
+    resize(640, 480);
+    startSession(m_session, m_prompt, dataDirectory);
+    m_session.titleShown = false;
+    applyColours();
+}
+
+void TForm1::buildPedigreeArea() {
+    Panel1 = new QWidget(centralWidget());
+    Panel1->setObjectName("Panel1");
+    QFont panelFont("Arial", 10);
+    for (int i = 0; i < kPanelCount; ++i) {
+        auto* panel = new PressableLabel(Panel1);
+        panel->setObjectName(kPanelNames[i]);
+        panel->setAlignment(Qt::AlignCenter);
+        panel->setFont(panelFont);
+        panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        panel->setLineWidth(2);
+        panel->setToolTip(QString::fromUtf8(kAncestorHint));
+        setBackground(panel, 0xC8D0D4);
+        m_panels[i] = panel;
+        const auto index = static_cast<PanelIndex>(i);
+        connect(panel, &PressableLabel::mouseDown, this, [this, index](Qt::MouseButton button, QPoint position) {
+            if (index == kZelf) {
+                zelf1MouseDown(button, position);
+            } else {
+                ancestorMouseDown(index, button);
+            }
+        });
+    }
+    auto* self = m_panels[kZelf];
+    self->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    self->setLineWidth(4);
+    self->setFont(QFont("Arial", 12, QFont::Bold));
+    self->setToolTip(QString::fromUtf8(kSelfHint));
+
+    const char* markerTexts[] = {"X", "X", "I", "I", "X", "I"};
+    for (int i = 0; i < 6; ++i) {
+        auto* marker = new QLabel(markerTexts[i], Panel1);
+        marker->setObjectName(QString("Label%1").arg(i + 1));
+        marker->setAlignment(Qt::AlignCenter);
+        QFont font("Arial");
+        font.setBold(true);
+        font.setPixelSize(markerTexts[i][0] == 'X' ? 16 : 24);
+        marker->setFont(font);
+        marker->setStyleSheet("color: red");
+    }
+}
+
+void TForm1::buildChildrenArea() {
+    Panel3 = new QWidget(centralWidget());
+    Panel3->setObjectName("Panel3");
+    Label7 = new PressableLabel("gehuwd met", Panel3);
+    Label7->setObjectName("Label7");
+    Label7->setFont(QFont("Arial", 9, QFont::Bold));
+    Label7->setStyleSheet("color: white");
+    connect(Label7, &PressableLabel::mouseDown, this, [this](Qt::MouseButton button, QPoint) { Label7MouseDown(button); });
+
+    List = new PressableList(Panel3);
+    List->setObjectName("List");
+    List->setFont(QFont("Arial", 8));
+    List->setUniformItemSizes(true);
+    List->setToolTip(QString::fromUtf8(kAncestorHint));
+    connect(List, &PressableList::mouseDown, this, &TForm1::ListMouseDown);
+}
+
+void TForm1::buildMenus() {
+    QMenuBar* bar = menuBar();
+    QMenu* bestand = bar->addMenu("&Bestand");
+    bestand->setObjectName("Bestand1");
+    connect(addEntry(bestand, "Anderefamilie1", "Andere familie"), &QAction::triggered, this,
+            &TForm1::AnderefamilieClick);
+    connect(addEntry(bestand, "Selectiebijopstart1", "Selectie bij opstart"), &QAction::triggered, this,
+            &TForm1::SelectiebijopstartClick);
+    connect(addEntry(bestand, "Opbergen1", "Opbergen"), &QAction::triggered, this, &TForm1::OpbergenClick);
+    bestand->addSeparator();
+    addEntry(bestand, "Aantallen1", "Aantallen");
+    bestand->addSeparator();
+    addEntry(bestand, "Gedenkdag1", "Gedenkdag");
+    connect(addEntry(bestand, "Afsluiten1", "Afsluiten"), &QAction::triggered, this, &TForm1::AfsluitenClick);
+
+    QMenu* invoer = bar->addMenu("&Invoer");
+    invoer->setObjectName("Invoer1");
+    addEntry(invoer, "Nieuwepersooninvoeren1", "Nieuwe persoon invoeren");
+    invoer->addSeparator();
+    addEntry(invoer, "Verwijderpersoon1", "Verwijder persoon");
+
+    bar->addAction("&Selectie")->setObjectName("Selectie1");
+    bar->addAction("&Verwantschap")->setObjectName("Verwantschap1");
+    bar->addAction("&Fotoalbum")->setObjectName("Fotoalbum1");
+
+    QMenu* opties = bar->addMenu("&Opties");
+    opties->setObjectName("Opties1");
+    addEntry(opties, "KleurKwartierstaat1", "Kleur Kwartierstaat");
+    addEntry(opties, "KleurKinderlijst1", "Kleur Kinderlijst");
+    addEntry(opties, "KleurFotoachtergrond1", "Kleur Fotoachtergrond");
+    addEntry(opties, "Defaultkleuren1", "Default kleuren");
+    opties->addSeparator();
+    QAction* hints = addEntry(opties, "Hints1", "Hints");
+    hints->setCheckable(true);
+    hints->setChecked(true);
+
+    QMenu* help = bar->addMenu("&Help");
+    help->setObjectName("Help1");
+    addEntry(help, "HelpInhoud1", "Help Inhoud");
+    help->addSeparator();
+    addEntry(help, "AboutQLM1", "About Q.L.M.");
+    addEntry(help, "Aboutauteur1", "About auteur");
+}
+
+void TForm1::buildPopupMenu() {
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName("PopupMenu1");
+    addEntry(PopupMenu1, "Persoonsgegevens1", "Persoonsgegevens");
+    Foto1 = addEntry(PopupMenu1, "Foto1", "Foto     [F2]");
+    connect(Foto1, &QAction::triggered, this, &TForm1::FotoClick);
+    addEntry(PopupMenu1, "Afstammelingen1", "Afstammelingen");
+    QMenu* tijdas = PopupMenu1->addMenu("Tijdas");
+    tijdas->setObjectName("Tijdas1");
+    addEntry(tijdas, "metfamiliehistorie1", "met familiehistorie");
+    addEntry(tijdas, "metwereldgebeuren1", "met wereldgebeuren");
+    Stemfragment1 = addEntry(PopupMenu1, "Stemfragment1", "Stemfragment");
+    Levensbeschrijving1 = addEntry(PopupMenu1, "Levensbeschrijving1", "Levensbeschrijving");
+    PopupMenu1->addSeparator();
+    addEntry(PopupMenu1, "WijzigPersoonsgegevens1", "Wijzig Persoonsgegevens");
+    addEntry(PopupMenu1, "HuwelijkRelatieregistreren1", "Huwelijk/Relatie registreren");
+    addEntry(PopupMenu1, "VerwijderPersoon2", "Verwijder Persoon");
+    QMenu* extras = PopupMenu1->addMenu("Extra's toevoegen/wijzigen");
+    extras->setObjectName("Extrastoevoegenwijzigen1");
+    addEntry(extras, "FotosenBijschriften1", "Foto's en Bijschriften");
+    addEntry(extras, "Levensbeschrijving2", "Levensbeschrijving");
+    addEntry(extras, "Stemfragment2", "Stemfragment");
+}
+
+void TForm1::applyColours() {
+    setBackground(Panel1, m_session.pedigreeColour);
+    setBackground(Panel3, m_session.childrenColour);
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!m_activated) {
+        m_activated = true;
+        FormActivate();
+    }
+}
+
+void TForm1::FormActivate() {
+    resize(800, 480);
+    move(0, y());
+    vulkwartierstaat();
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == centralWidget() && event->type() == QEvent::Resize) FormResize();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::FormResize() {
+    const int width = centralWidget()->width();
+    const int height = centralWidget()->height();
+    Panel1->setGeometry(0, 0, width, std::max(0, height - kChildrenAreaHeight));
+    Panel3->setGeometry(0, std::max(0, height - kChildrenAreaHeight), width, kChildrenAreaHeight);
+    for (const auto& place : pedigreeLayout(Panel1->width(), width)) {
+        auto* control = centralWidget()->findChild<QWidget*>(QString::fromStdString(place.name));
+        if (control) control->setGeometry(place.left, place.top, place.width, place.height);
+    }
+}
+
+void TForm1::vulkwartierstaat() {
+    const PedigreeView view = buildPedigree(m_session);
+    m_shown = view.persons;
+    m_lineMap.clear();
+    List->clear();
+    if (view.caption) setWindowTitle(toQt(*view.caption));
+    for (int i = 0; i < kPanelCount; ++i) m_panels[i]->setText(toQt(view.panelTexts[i]));
+    if (view.partnerLabel) {
+        m_partnerLabel = *view.partnerLabel;
+        Label7->setText(toQt(m_partnerLabel));
+    }
+    for (const auto& line : view.children) {
+        auto* item = new QListWidgetItem(toQt(line.text), List);
+        item->setSizeHint(QSize(0, 14));
+        m_lineMap.push_back(line.target);
+    }
+    if (List->count() > 0) List->setCurrentRow(0);
+    updatePopupEnabling();
+}
+
+void TForm1::updatePopupEnabling() {
+    const auto directory = familyFiles(m_session.dataDirectory, m_session.familyCode).directory;
+    const RecordNo self = m_session.selectedPerson;
+    Foto1->setEnabled(attachmentExists(directory, self, "A", ".jpg"));
+    Levensbeschrijving1->setEnabled(attachmentExists(directory, self, "A", ".doc"));
+    Stemfragment1->setEnabled(attachmentExists(directory, self, "", ".wav"));
+}
+
+void TForm1::selectAndRedraw(RecordNo person, bool recordInHistory) {
+    m_session.selectedPerson = person;
+    if (recordInHistory) recordSelection(m_session.selection, person);
+    vulkwartierstaat();
+}
+
+void TForm1::showPhotosOf(RecordNo person) {
+    m_session.photoRestart = true;
+    m_session.photoPerson = person;
+}
+
+void TForm1::ancestorMouseDown(PanelIndex panel, Qt::MouseButton button) {
+    const RecordNo person = m_shown[panel];
+    if (person.isNone()) return;
+    if (button == Qt::LeftButton) selectAndRedraw(person, true);
+    if (button == Qt::RightButton) showPhotosOf(person);
+}
+
+void TForm1::zelf1MouseDown(Qt::MouseButton button, QPoint position) {
+    if (button == Qt::RightButton) PopupMenu1->popup(m_panels[kZelf]->mapToGlobal(position));
+}
+
+void TForm1::ListMouseDown(Qt::MouseButton button, QPoint position) {
+    const QListWidgetItem* item = List->itemAt(position);
+    if (!item) return;
+    const RecordNo person = m_lineMap.at(static_cast<std::size_t>(List->row(item)));
+    if (button == Qt::RightButton) {
+        m_session.photoRestart = true;
+        if (!person.isNone()) showPhotosOf(person);
+        return;
+    }
+    if (button == Qt::LeftButton && !person.isNone()) selectAndRedraw(person, true);
+}
+
+void TForm1::Label7MouseDown(Qt::MouseButton button) {
+    if (button != Qt::LeftButton) return;
+    const RecordNo partner = partnerInLabel(m_partnerLabel);
+    if (!partner.isNone()) selectAndRedraw(partner, false);
+}
+
+void TForm1::FormKeyDown(int key) {
+    if (key == Qt::Key_Escape) close();
+    if (key == Qt::Key_F2) FotoClick();
+}
+
+void TForm1::FotoClick() { showPhotosOf(m_session.selectedPerson); }
+
+void TForm1::AnderefamilieClick() {
+    if (m_dialogs.familiedlg->exec() != QDialog::Accepted) return;
+    if (!mayLeaveFamily(m_session, m_prompt)) return;
+    const std::string code = m_dialogs.familiedlg->chosenCode();
+    setWindowTitle(toQt(familyCaption(code)));
+    m_partnerLabel.clear();
+    Label7->clear();
+    openFamily(m_session, m_prompt, code);
+    vulkwartierstaat();
+}
+
+void TForm1::SelectiebijopstartClick() { askStartPerson(m_session, m_prompt); }
+
+void TForm1::OpbergenClick() { saveCommand(m_session, m_prompt); }
+
+void TForm1::AfsluitenClick() { close(); }
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    if (closeQuestion(m_session, m_prompt)) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+}  // namespace brinox

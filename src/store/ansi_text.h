@@ -1,0 +1,40 @@
+#pragma once
+
+// Texts of the family files are Windows-1252 bytes. The core keeps them so;
+// these functions convert at the edges (windows, command-line output) and
+// compare them the way a Dutch user expects.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace brinox {
+
+// Windows-1252 bytes to UTF-8. The five bytes that Windows-1252 leaves
+// undefined map to the C1 code points of the same value, so nothing is lost.
+std::string ansiToUtf8(std::string_view ansi);
+
+// UTF-8 to Windows-1252. Empty when a character has no Windows-1252 byte or
+// the input is not valid UTF-8: the caller must refuse the text, never store
+// a garbled one.
+std::optional<std::string> utf8ToAnsi(std::string_view utf8);
+
+// The first character that Windows-1252 cannot hold, as UTF-8 (empty when
+// every character fits or the input is not valid UTF-8).
+std::string firstUnrepresentable(std::string_view utf8);
+
+// Upper case of the letters a..z only; every other byte stays.
+std::string asciiUpper(std::string_view text);
+
+// Upper case of every Windows-1252 letter, accented ones included.
+std::string ansiUpper(std::string_view text);
+
+// Case-insensitive ordering of Windows-1252 texts in which an accented letter
+// sorts with its base letter (é with e, ï with i), as Dutch dictionaries do.
+// Negative, zero or positive like strcmp.
+int compareAnsiNoCase(std::string_view a, std::string_view b);
+
+// True when both texts are equal ignoring ASCII letter case (file names).
+bool equalsIgnoringCase(std::string_view a, std::string_view b);
+
+}  // namespace brinox

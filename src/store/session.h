@@ -1,0 +1,79 @@
+#pragma once
+
+// Everything that lives for the whole run, owned in one place and handed by
+// reference to the windows and the logic that need it.
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+#include "store/person_table.h"
+#include "store/prompt.h"
+#include "store/union_table.h"
+
+namespace brinox {
+
+inline constexpr Colour kDefaultPedigreeColour = 0x008000;    // green
+inline constexpr Colour kDefaultChildrenColour = 0x008080;    // olive
+inline constexpr Colour kDefaultPhotoBackground = 0x808000;  // teal
+
+// What the person selection window keeps between openings.
+struct SelectionState {
+    static constexpr int kHistorySlots = 18;
+
+    int listKind = 1;  // 1 family name .. 6 history
+    int savedTopLine = 0;
+    std::string searchWord;
+    std::string result;  // the chosen record number as text, empty for none
+    RecordNo reference;
+    std::array<RecordNo, kHistorySlots> history{};  // oldest first
+    int historyCount = 0;
+
+    // After a family was loaded: the first list, and `start` alone in the history.
+    void restart(RecordNo start) {
+        listKind = 1;
+        history.fill(RecordNo());
+        history[0] = start;
+        historyCount = 1;
+    }
+};
+
+struct Session {
+    PersonTable persons;
+    UnionTable unions;
+
+    std::filesystem::path dataDirectory;
+    std::string familyCode;
+    bool changed = false;
+    bool passwordGiven = false;
+    // Set when the files held more than the tables can: saving would drop
+    // the rest, so it is refused with this reason.
+    std::string saveRefusal;
+
+    RecordNo selectedPerson{1};
+    RecordNo startPerson;
+    SelectionState selection;
+
+    bool newPersonMode = false;
+    RecordNo newRecordNumber;
+    bool titleShown = false;
+    bool hintsOn = true;
+
+    RecordNo photoPerson;
+    bool photoRestart = true;
+    char currentPhotoLetter = 'A';
+
+    Colour pedigreeColour = kDefaultPedigreeColour;
+    Colour childrenColour = kDefaultChildrenColour;
+    Colour photoBackground = kDefaultPhotoBackground;
+    std::uint16_t frameBorderWidth = 10;
+    std::uint16_t frameBevelWidth = 5;
+};
+
+// "Tjalko" for the family VDORKUM, "7341PX" for every other family.
+inline std::string familyPassword(const std::string& familyCode) {
+    return familyCode == "VDORKUM" ? "Tjalko" : "7341PX";
+}
+
+}  // namespace brinox

@@ -1,0 +1,88 @@
+#include "widgets/qt_prompt.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+#include "widgets/qt_text.h"
+
+namespace brinox {
+namespace {
+
+QMessageBox::StandardButton standardButton(Button b) {
+    switch (b) {
+        case Button::Ok: return QMessageBox::Ok;
+        case Button::Cancel: return QMessageBox::Cancel;
+        case Button::Yes: return QMessageBox::Yes;
+        case Button::No: return QMessageBox::No;
+    }
+    return QMessageBox::Ok;
+}
+
+void setLook(QMessageBox& box, MessageKind kind) {
+    switch (kind) {
+        case MessageKind::Information:
+            box.setIcon(QMessageBox::Information);
+            box.setWindowTitle("Informatie");
+            break;
+        case MessageKind::Warning:
+            box.setIcon(QMessageBox::Warning);
+            box.setWindowTitle("Waarschuwing");
+            break;
+        case MessageKind::Error:
+            box.setIcon(QMessageBox::Critical);
+            box.setWindowTitle("Fout");
+            break;
+        case MessageKind::Confirmation:
+            box.setIcon(QMessageBox::Question);
+            box.setWindowTitle("Bevestigen");
+            break;
+    }
+}
+
+// The answer when the box is closed without a button.
+Button closingAnswer(std::initializer_list<Button> buttons) {
+    for (Button preferred : {Button::Cancel, Button::No}) {
+        for (Button b : buttons) {
+            if (b == preferred) return b;
+        }
+    }
+    return Button::Ok;
+}
+
+}  // namespace
+
+Button QtPrompt::message(MessageKind kind, const std::string& text, std::initializer_list<Button> buttons) {
+    QMessageBox box(QApplication::activeWindow());
+    setLook(box, kind);
+    box.setText(toQt(text));
+    for (Button b : buttons) box.addButton(standardButton(b));
+    box.setEscapeButton(box.button(standardButton(closingAnswer(buttons))));
+    const auto pressed = static_cast<QMessageBox::StandardButton>(box.exec());
+    for (Button b : buttons) {
+        if (standardButton(b) == pressed) return b;
+    }
+    return closingAnswer(buttons);
+}
+
+std::optional<std::string> QtPrompt::input(const std::string& caption, const std::string& label,
+                                           const std::string& initial) {
+    bool ok = false;
+    const QString typed = QInputDialog::getText(QApplication::activeWindow(), toQt(caption), toQt(label),
+                                                QLineEdit::Normal, toQt(initial), &ok);
+    if (!ok) return std::nullopt;
+    // A character the family files cannot hold can never match a password;
+    // it is passed on as a visible "?" rather than dropped.
+    if (auto ansi = fromQt(typed)) return ansi;
+    std::string replaced;
+    for (const QChar c : typed) replaced += fromQt(QString(c)).value_or("?");
+    return replaced;
+}
+
+Colour QtPrompt::chooseColour(Colour preset) {
+    const QColor chosen = QColorDialog::getColor(toQColor(preset), QApplication::activeWindow());
+    return chosen.isValid() ? fromQColor(chosen) : preset;
+}
+
+}  // namespace brinox

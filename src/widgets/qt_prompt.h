@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QWidget>
+
+#include "store/prompt.h"
+
+namespace brinox {
+
+// The program's prompt: Qt message boxes, input boxes and the colour dialog,
+// in Dutch, modal over the active window.
+class QtPrompt : public Prompt {
+public:
+    Button message(MessageKind kind, const std::string& text, std::initializer_list<Button> buttons) override;
+    std::optional<std::string> input(const std::string& caption, const std::string& label,
+                                     const std::string& initial) override;
+    Colour chooseColour(Colour preset) override;
+};
+
+}  // namespace brinox

@@ -1,0 +1,27 @@
+#pragma once
+
+// The edge between the core's Windows-1252 texts and Qt's Unicode.
+
+#include <QColor>
+#include <QString>
+#include <optional>
+#include <string>
+
+#include "store/ansi_text.h"
+#include "store/prompt.h"
+
+namespace brinox {
+
+inline QString toQt(const std::string& ansi) { return QString::fromStdString(ansiToUtf8(ansi)); }
+
+// Empty when the text holds a character Windows-1252 cannot store.
+inline std::optional<std::string> fromQt(const QString& text) { return utf8ToAnsi(text.toStdString()); }
+
+inline QColor toQColor(Colour c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+
+inline Colour fromQColor(const QColor& c) {
+    return static_cast<Colour>(c.red()) | (static_cast<Colour>(c.green()) << 8) |
+           (static_cast<Colour>(c.blue()) << 16);
+}
+
+}  // namespace brinox

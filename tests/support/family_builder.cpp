@@ -1,0 +1,62 @@
+#include "support/family_builder.h"
+
+#include <stdexcept>
+
+#include "store/config_file.h"
+#include "store/family_files.h"
+#include "support/temp_dir.h"
+
+namespace brinox::testing {
+
+RecordNo addPerson(PersonTable& persons, const PersonSpec& spec) {
+    const RecordNo r(persons.count() + 1);
+    PersonRecord record;
+    record.sex = spec.sex;
+    record.familyName = spec.familyName;
+    record.firstNames = spec.firstNames;
+    record.info1 = spec.info1;
+    record.info2 = spec.info2;
+    record.birthYear = static_cast<std::uint16_t>(spec.birthYear);
+    record.birthMonth = static_cast<std::uint16_t>(spec.birthMonth);
+    record.birthDay = static_cast<std::uint16_t>(spec.birthDay);
+    record.deathYear = static_cast<std::uint16_t>(spec.deathYear);
+    record.deathMonth = static_cast<std::uint16_t>(spec.deathMonth);
+    record.deathDay = static_cast<std::uint16_t>(spec.deathDay);
+    record.father = static_cast<std::uint16_t>(spec.father);
+    record.mother = static_cast<std::uint16_t>(spec.mother);
+    record.number = static_cast<std::uint16_t>(r.value);
+    persons.putRecord(r, record);
+    persons.setCount(r.value);
+    return r;
+}
+
+int addUnion(UnionTable& unions, RecordNo man, RecordNo woman, bool married) {
+    for (int i = 1; i <= UnionTable::kLast; ++i) {
+        if (unions[i].man == 0 && unions[i].woman == 0) {
+            unions[i] = UnionEntry{static_cast<std::uint16_t>(man.value), static_cast<std::uint16_t>(woman.value),
+                                   static_cast<std::uint8_t>(married ? 1 : 0), 0};
+            return i;
+        }
+    }
+    throw std::runtime_error("union table full");
+}
+
+void writeFamily(const Session& session, const std::filesystem::path& dataDirectory, const std::string& code,
+                 int startPerson) {
+    const auto files = familyFiles(dataDirectory, code);
+    std::filesystem::create_directories(files.directory);
+    writeBytes(files.persons, encodePersonFile(session.persons));
+    writeBytes(files.unions, encodeUnionFile(session.unions));
+    Configuration config;
+    config.pedigreeColour = kDefaultPedigreeColour;
+    config.childrenColour = kDefaultChildrenColour;
+    config.photoBackground = kDefaultPhotoBackground;
+    config.frameBorderWidth = 10;
+    config.frameBevelWidth = 5;
+    config.startPerson = static_cast<std::uint16_t>(startPerson);
+    config.familyCode = code;
+    const auto bytes = encodeConfiguration(config);
+    writeBytes(dataDirectory / "brinox.cfg", {bytes.begin(), bytes.end()});
+}
+
+}  // namespace brinox::testing
