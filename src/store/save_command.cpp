@@ -45,7 +45,7 @@ bool SaveFamily(Session& session, Prompt& prompt) {
     const auto files = familyFiles(session.dataDirectory, session.familyCode);
     const auto persons = encodePersonFile(session.persons);
     const auto unions = encodeUnionFile(session.unions);
-    if (const auto failure = replaceFilePair(files.pair(), persons, unions)) {
+    if (const auto failure = replaceFilePair(files.pair(), persons, unions, *session.fileCalls)) {
         if (failure->stage == PairStage::First) {
             inform(prompt, "IO-fout " + std::to_string(failure->error) + " bij schrijven van de DA1-file");
         } else {
@@ -78,7 +78,7 @@ bool closeQuestion(Session& session, Prompt& prompt) {
         return false;
     }
     const auto configPath = resolveIgnoringCase(session.dataDirectory, "brinox.cfg");
-    if (const int error = writeConfigurationFile(configPath, configurationOf(session))) {
+    if (const int error = writeConfigurationFile(configPath, configurationOf(session), *session.fileCalls)) {
         reportIoError(prompt, error, configPath);
         return false;
     }

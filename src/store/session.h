@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 
+#include "store/file_calls.h"
 #include "store/person_table.h"
 #include "store/prompt.h"
 #include "store/union_table.h"
@@ -50,6 +51,8 @@ struct Session {
     // Set when the files held more than the tables can: saving would drop
     // the rest, so it is refused with this reason.
     std::string saveRefusal;
+    // The calls through which family files are written; tests put in their own.
+    FileCalls* fileCalls = &systemFileCalls();
 
     RecordNo selectedPerson{1};
     RecordNo startPerson;
