@@ -22,6 +22,10 @@ const std::map<std::string, CommandInfo>& commands() {
         {"unions", {cliUnions, 0}},
         {"resave", {cliResave, 0}},
         {"pedigree", {cliPedigree, 1}},
+        {"select", {cliSelect, 1}},
+        {"anniversaries", {cliAnniversaries, 0}},
+        {"delete", {cliDelete, 1}},
+        {"details", {cliDetails, 1}},
     };
     return table;
 }

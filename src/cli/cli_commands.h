@@ -16,5 +16,9 @@ int cliPersons(CliContext& context, const std::vector<std::string>& words);
 int cliUnions(CliContext& context, const std::vector<std::string>& words);
 int cliResave(CliContext& context, const std::vector<std::string>& words);
 int cliPedigree(CliContext& context, const std::vector<std::string>& words);
+int cliSelect(CliContext& context, const std::vector<std::string>& words);
+int cliAnniversaries(CliContext& context, const std::vector<std::string>& words);
+int cliDelete(CliContext& context, const std::vector<std::string>& words);
+int cliDetails(CliContext& context, const std::vector<std::string>& words);
 
 }  // namespace brinox

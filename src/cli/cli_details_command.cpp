@@ -1,0 +1,7 @@
+#include "cli/cli_commands.h"
+
+namespace brinox {
+
+int cliDetails(CliContext& context, const std::vector<std::string>&) { return context.usage("not available yet"); }
+
+}  // namespace brinox
