@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "app/help_window.h"
 #include "pedigree/fam51u1.h"
 #include "pedigree/main_window_dialogs.h"
 #include "store/familiedlg.h"
@@ -23,6 +24,7 @@ private:
     MainWindowDialogs m_dialogs;
     std::unique_ptr<TForm1> m_form1;
     std::unique_ptr<Tfamiliedlg> m_familiedlg;
+    std::unique_ptr<HelpWindow> m_help;
 };
 
 }  // namespace brinox

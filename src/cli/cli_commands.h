@@ -11,6 +11,9 @@ namespace brinox {
 // Runs one command line (without the program name); answers the exit code.
 int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
 
+// The save command with its messages; answers the exit code for its outcome.
+int cliSave(CliContext& context);
+
 // The commands; `words` holds the command's own arguments.
 int cliPersons(CliContext& context, const std::vector<std::string>& words);
 int cliUnions(CliContext& context, const std::vector<std::string>& words);

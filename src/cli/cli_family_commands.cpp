@@ -48,9 +48,11 @@ int cliUnions(CliContext& context, const std::vector<std::string>&) {
     return kExitOk;
 }
 
-int cliResave(CliContext& context, const std::vector<std::string>&) {
+int cliSave(CliContext& context) {
     const std::size_t before = context.prompt.shownTexts().size();
     return saveExitCode(context, saveCommand(context.session, context.prompt), before);
 }
+
+int cliResave(CliContext& context, const std::vector<std::string>&) { return cliSave(context); }
 
 }  // namespace brinox

@@ -6,7 +6,9 @@
 #include <QMenuBar>
 #include <QShortcut>
 
+#include "pedigree/main_commands.h"
 #include "pedigree/pedigree_layout.h"
+#include "selection/person_picker.h"
 #include "selection/selection_history.h"
 #include "store/attachment_names.h"
 #include "store/family_choice.h"
@@ -14,6 +16,7 @@
 #include "store/family_load.h"
 #include "store/familiedlg.h"
 #include "store/save_command.h"
+#include "widgets/help_viewer.h"
 #include "widgets/pressable.h"
 #include "widgets/qt_text.h"
 
@@ -136,33 +139,42 @@ void TForm1::buildMenus() {
     bestand->addSeparator();
     addEntry(bestand, "Aantallen1", "Aantallen");
     bestand->addSeparator();
-    addEntry(bestand, "Gedenkdag1", "Gedenkdag");
+    connect(addEntry(bestand, "Gedenkdag1", "Gedenkdag"), &QAction::triggered, this, &TForm1::GedenkdagClick);
     connect(addEntry(bestand, "Afsluiten1", "Afsluiten"), &QAction::triggered, this, &TForm1::AfsluitenClick);
 
     QMenu* invoer = bar->addMenu("&Invoer");
     invoer->setObjectName("Invoer1");
-    addEntry(invoer, "Nieuwepersooninvoeren1", "Nieuwe persoon invoeren");
+    connect(addEntry(invoer, "Nieuwepersooninvoeren1", "Nieuwe persoon invoeren"), &QAction::triggered, this,
+            &TForm1::NieuwepersooninvoerenClick);
     invoer->addSeparator();
-    addEntry(invoer, "Verwijderpersoon1", "Verwijder persoon");
+    connect(addEntry(invoer, "Verwijderpersoon1", "Verwijder persoon"), &QAction::triggered, this,
+            &TForm1::VerwijderpersoonClick);
 
-    bar->addAction("&Selectie")->setObjectName("Selectie1");
+    QAction* selectie = bar->addAction("&Selectie");
+    selectie->setObjectName("Selectie1");
+    connect(selectie, &QAction::triggered, this, &TForm1::SelectieClick);
     bar->addAction("&Verwantschap")->setObjectName("Verwantschap1");
     bar->addAction("&Fotoalbum")->setObjectName("Fotoalbum1");
 
     QMenu* opties = bar->addMenu("&Opties");
     opties->setObjectName("Opties1");
-    addEntry(opties, "KleurKwartierstaat1", "Kleur Kwartierstaat");
-    addEntry(opties, "KleurKinderlijst1", "Kleur Kinderlijst");
-    addEntry(opties, "KleurFotoachtergrond1", "Kleur Fotoachtergrond");
-    addEntry(opties, "Defaultkleuren1", "Default kleuren");
+    connect(addEntry(opties, "KleurKwartierstaat1", "Kleur Kwartierstaat"), &QAction::triggered, this,
+            &TForm1::KleurKwartierstaatClick);
+    connect(addEntry(opties, "KleurKinderlijst1", "Kleur Kinderlijst"), &QAction::triggered, this,
+            &TForm1::KleurKinderlijstClick);
+    connect(addEntry(opties, "KleurFotoachtergrond1", "Kleur Fotoachtergrond"), &QAction::triggered, this,
+            &TForm1::KleurFotoachtergrondClick);
+    connect(addEntry(opties, "Defaultkleuren1", "Default kleuren"), &QAction::triggered, this,
+            &TForm1::DefaultkleurenClick);
     opties->addSeparator();
     QAction* hints = addEntry(opties, "Hints1", "Hints");
     hints->setCheckable(true);
     hints->setChecked(true);
+    connect(hints, &QAction::toggled, this, &TForm1::HintsClick);
 
     QMenu* help = bar->addMenu("&Help");
     help->setObjectName("Help1");
-    addEntry(help, "HelpInhoud1", "Help Inhoud");
+    connect(addEntry(help, "HelpInhoud1", "Help Inhoud"), &QAction::triggered, this, &TForm1::HelpInhoudClick);
     help->addSeparator();
     addEntry(help, "AboutQLM1", "About Q.L.M.");
     addEntry(help, "Aboutauteur1", "About auteur");
@@ -184,7 +196,8 @@ void TForm1::buildPopupMenu() {
     PopupMenu1->addSeparator();
     addEntry(PopupMenu1, "WijzigPersoonsgegevens1", "Wijzig Persoonsgegevens");
     addEntry(PopupMenu1, "HuwelijkRelatieregistreren1", "Huwelijk/Relatie registreren");
-    addEntry(PopupMenu1, "VerwijderPersoon2", "Verwijder Persoon");
+    connect(addEntry(PopupMenu1, "VerwijderPersoon2", "Verwijder Persoon"), &QAction::triggered, this,
+            &TForm1::VerwijderpersoonClick);
     QMenu* extras = PopupMenu1->addMenu("Extra's toevoegen/wijzigen");
     extras->setObjectName("Extrastoevoegenwijzigen1");
     addEntry(extras, "FotosenBijschriften1", "Foto's en Bijschriften");
@@ -312,6 +325,64 @@ void TForm1::AnderefamilieClick() {
     openFamily(m_session, m_prompt, code);
     vulkwartierstaat();
 }
+
+std::optional<RecordNo> TForm1::pickPerson() {
+    m_session.selection.reference = m_session.selectedPerson;
+    m_dialogs.selectiedlg->pickPerson();
+    return chosenPerson(m_session);
+}
+
+void TForm1::SelectieClick() {
+    if (const auto person = pickPerson()) m_session.selectedPerson = *person;
+    vulkwartierstaat();
+}
+
+void TForm1::NieuwepersooninvoerenClick() {
+    const auto number = newPersonNumber(m_session.persons);
+    if (!number) {
+        warn(m_prompt, kTableFull);
+        return;
+    }
+    m_session.newPersonMode = true;
+    m_session.newRecordNumber = *number;
+}
+
+void TForm1::VerwijderpersoonClick() {
+    const auto person = pickPerson();
+    if (!person) return;
+    const std::string question = deleteQuestion(m_session, *person, m_session.selection.result);
+    if (m_prompt.message(MessageKind::Confirmation, question, {Button::Ok, Button::Cancel}) != Button::Ok) return;
+    deletePerson(m_session, *person);
+    // The pedigree must not go on showing the person or the links just removed.
+    vulkwartierstaat();
+}
+
+void TForm1::GedenkdagClick() {
+    for (const auto& text : anniversaryMessages(m_session.persons, currentMoment())) inform(m_prompt, text);
+}
+
+void TForm1::KleurKwartierstaatClick() {
+    m_session.pedigreeColour = m_prompt.chooseColour(kDefaultPedigreeColour);
+    applyColours();
+}
+
+void TForm1::KleurKinderlijstClick() {
+    m_session.childrenColour = m_prompt.chooseColour(kDefaultChildrenColour);
+    applyColours();
+}
+
+void TForm1::KleurFotoachtergrondClick() { m_session.photoBackground = m_prompt.chooseColour(kDefaultPhotoBackground); }
+
+void TForm1::DefaultkleurenClick() {
+    m_session.pedigreeColour = kDefaultPedigreeColour;
+    m_session.childrenColour = kDefaultChildrenColour;
+    m_session.photoBackground = kDefaultPhotoBackground;
+    applyColours();
+}
+
+void TForm1::HintsClick(bool checked) { m_session.hintsOn = checked; }
+
+void TForm1::HelpInhoudClick() { m_dialogs.help->showHelp(HelpTopic::Contents); }
 
 void TForm1::SelectiebijopstartClick() { askStartPerson(m_session, m_prompt); }
 

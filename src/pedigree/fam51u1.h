@@ -39,7 +39,17 @@ public:
     void AnderefamilieClick();
     void SelectiebijopstartClick();
     void OpbergenClick();
+    void GedenkdagClick();
     void AfsluitenClick();
+    void NieuwepersooninvoerenClick();
+    void VerwijderpersoonClick();
+    void SelectieClick();
+    void KleurKwartierstaatClick();
+    void KleurKinderlijstClick();
+    void KleurFotoachtergrondClick();
+    void DefaultkleurenClick();
+    void HintsClick(bool checked);
+    void HelpInhoudClick();
     void FotoClick();
 
 protected:
@@ -60,6 +70,8 @@ private:
     // person's first photo exists.
     void showPhotosOf(RecordNo person);
     void selectAndRedraw(RecordNo person, bool recordInHistory);
+    // Opens the selection window for the selected person; answers the person chosen.
+    std::optional<RecordNo> pickPerson();
 
     Session& m_session;
     Prompt& m_prompt;

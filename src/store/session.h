@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "store/file_calls.h"
@@ -73,6 +74,20 @@ struct Session {
     std::uint16_t frameBorderWidth = 10;
     std::uint16_t frameBevelWidth = 5;
 };
+
+// The person the selection window handed back: empty when nothing was
+// chosen or the text names no person of the table (0 included).
+inline std::optional<RecordNo> chosenPerson(const Session& session) {
+    const std::string& text = session.selection.result;
+    if (text.empty() || text.size() > 4) return std::nullopt;
+    int value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    if (value < 1 || value > session.persons.count()) return std::nullopt;
+    return RecordNo(value);
+}
 
 // "Tjalko" for the family VDORKUM, "7341PX" for every other family.
 inline std::string familyPassword(const std::string& familyCode) {

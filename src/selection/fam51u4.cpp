@@ -1,0 +1,299 @@
+#include "selection/fam51u4.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFrame>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyledItemDelegate>
+
+#include "selection/zoekdlg.h"
+#include "widgets/pressable.h"
+#include "widgets/qt_text.h"
+
+namespace brinox {
+namespace {
+
+constexpr int kClientWidth = 483;
+constexpr int kClientHeight = 414;
+constexpr int kListHeight = 256;
+constexpr int kLineHeight = 14;
+
+// Every line of the list is 14 pixels high, whatever the font asks for.
+class FixedLineDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), kLineHeight};
+    }
+};
+
+// A menu bar whose checkable entries show their check mark; Qt's styles draw
+// none on the bar itself. The left padding of every entry leaves room for it.
+class CheckingMenuBar : public QMenuBar {
+public:
+    explicit CheckingMenuBar(QWidget* parent) : QMenuBar(parent) {
+        setStyleSheet("QMenuBar::item { padding: 2px 6px 2px 15px; }");
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QMenuBar::paintEvent(event);
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(palette().color(QPalette::ButtonText), 1.6));
+        for (QAction* action : actions()) {
+            if (!action->isCheckable() || !action->isChecked()) continue;
+            const QRect item = actionGeometry(action);
+            const int x = item.left() + 4;
+            const int y = item.center().y();
+            painter.drawPolyline(QPolygonF({QPointF(x, y), QPointF(x + 3, y + 3), QPointF(x + 8, y - 3)}));
+        }
+    }
+};
+
+QString captionText(const std::string& caption) {
+    // An "&" in a name is text, not a mnemonic.
+    return toQt(caption).replace("&", "&&");
+}
+
+}  // namespace
+
+Tselectiedlg::Tselectiedlg(Session& session, HelpViewer& help, Tzoekdlg& zoekdlg, QWidget* parent)
+    : QDialog(parent), m_session(session), m_help(help), m_zoekdlg(zoekdlg), m_model(session) {
+    setObjectName("selectiedlg");
+    setFont(QFont("Arial", 8));
+    setWindowTitle(toQt(listTitle(m_model.kind(), m_session.selection.searchWord)));
+
+    MainMenu1 = new CheckingMenuBar(this);
+    MainMenu1->setObjectName("MainMenu1");
+    const auto addEntry = [this](const char* name, const char* caption, bool checkable) {
+        QAction* action = MainMenu1->addAction(caption);
+        action->setObjectName(name);
+        action->setCheckable(checkable);
+        return action;
+    };
+    Familienaam1 = addEntry("Familienaam1", "&Familienaam", true);
+    Familienaam1->setChecked(true);
+    Voornaam1 = addEntry("Voornaam1", "&Voornaam", true);
+    QAction* geboortejaar1 = addEntry("Geboortejaar1", "&Geboortejaar", false);
+    Recordnummer1 = addEntry("Recordnummer1", "&Recordnummer", true);
+    QAction* zoekwoord1 = addEntry("Zoekwoord1", "&Zoekwoord", false);
+    QAction* historie1 = addEntry("Historie1", "&Historie", false);
+    QAction* help1 = addEntry("Help1", "Help", false);
+    connect(Familienaam1, &QAction::triggered, this, &Tselectiedlg::FamilienaamClick);
+    connect(Voornaam1, &QAction::triggered, this, &Tselectiedlg::VoornaamClick);
+    connect(geboortejaar1, &QAction::triggered, this, &Tselectiedlg::GeboortejaarClick);
+    connect(Recordnummer1, &QAction::triggered, this, &Tselectiedlg::RecordnummerClick);
+    connect(zoekwoord1, &QAction::triggered, this, &Tselectiedlg::ZoekwoordClick);
+    connect(historie1, &QAction::triggered, this, &Tselectiedlg::HistorieClick);
+    connect(help1, &QAction::triggered, this, &Tselectiedlg::HelpClick);
+    const int menuHeight = MainMenu1->sizeHint().height();
+    MainMenu1->setGeometry(0, 0, kClientWidth, menuHeight);
+
+    // The client area below the menu bar, 483 by 414 as the window is drawn.
+    auto* client = new QWidget(this);
+    client->setObjectName("ClientArea");
+    client->setGeometry(0, menuHeight, kClientWidth, kClientHeight);
+    setFixedSize(kClientWidth, menuHeight + kClientHeight);
+
+    ListBox1 = new PressableList(client);
+    ListBox1->setObjectName("ListBox1");
+    ListBox1->setGeometry(0, 0, kClientWidth, kListHeight);
+    ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ListBox1->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    ListBox1->setUniformItemSizes(true);
+    ListBox1->setTextElideMode(Qt::ElideNone);
+    ListBox1->setItemDelegate(new FixedLineDelegate(ListBox1));
+    connect(ListBox1, &PressableList::mouseDown, this, &Tselectiedlg::ListBox1MouseDown);
+    connect(ListBox1, &QListWidget::itemDoubleClicked, this, &Tselectiedlg::ListBox1DblClick);
+
+    auto* groupBox1 = new QGroupBox("  Kies hier Persoon of Partner  ", client);
+    groupBox1->setObjectName("GroupBox1");
+    groupBox1->setGeometry(8, 262, 376, 84);
+    auto* label1 = new QLabel("Persoon", groupBox1);
+    label1->setObjectName("Label1");
+    label1->setGeometry(10, 24, 50, 16);
+    keuzebtn = new QPushButton(groupBox1);
+    keuzebtn->setObjectName("keuzebtn");
+    keuzebtn->setGeometry(62, 20, 304, 24);
+    auto* label2 = new QLabel("Partner", groupBox1);
+    label2->setObjectName("Label2");
+    label2->setGeometry(10, 54, 50, 16);
+    relatbtn = new QPushButton(groupBox1);
+    relatbtn->setObjectName("relatbtn");
+    relatbtn->setGeometry(62, 50, 304, 24);
+    connect(keuzebtn, &QPushButton::clicked, this, &Tselectiedlg::keuzebtnClick);
+    connect(relatbtn, &QPushButton::clicked, this, &Tselectiedlg::relatbtnClick);
+
+    cancelbtn = new QPushButton("&Cancel", client);
+    cancelbtn->setObjectName("cancelbtn");
+    cancelbtn->setGeometry(396, 292, 78, 26);
+    connect(cancelbtn, &QPushButton::clicked, this, &Tselectiedlg::cancelbtnClick);
+
+    auto* panel1 = new QFrame(client);
+    panel1->setObjectName("Panel1");
+    panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel1->setGeometry(0, 352, kClientWidth, kClientHeight - 352);
+    const char* const instructions[] = {
+        "In de lijst staan alle personen, gerangschikt volgens het criterium in de titelbalk.",
+        "De Persoon-knop toont de aangeklikte persoon uit de lijst en de Partner op de knop daaronder",
+        "U selecteert een naam door op een van deze knoppen te drukken.",
+    };
+    for (int i = 0; i < 3; ++i) {
+        auto* label = new QLabel(instructions[i], panel1);
+        label->setObjectName(QString("Label%1").arg(i + 3));
+        label->setGeometry(8, 6 + i * 17, kClientWidth - 16, 16);
+    }
+
+    // The window sees keys before its controls.
+    for (QWidget* control : std::initializer_list<QWidget*>{ListBox1, keuzebtn, relatbtn, cancelbtn}) {
+        control->installEventFilter(this);
+    }
+    installEventFilter(this);
+}
+
+void Tselectiedlg::pickPerson() { exec(); }
+
+void Tselectiedlg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (const QScreen* shown = screen()) move(shown->availableGeometry().center() - rect().center());
+    FormActivate();
+}
+
+void Tselectiedlg::FormActivate() {
+    // Loading a family sets the first list again; the check mark follows it.
+    checkListItem(m_model.kind());
+    maaklijst(Build::Opening, m_model.kind());
+    ListBox1->setFocus();
+}
+
+void Tselectiedlg::maaklijst(Build build, ListKind kind) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    ListBox1->hide();
+    ListBox1->clear();
+    if (build == Build::Opening) {
+        m_model.open();
+    } else {
+        m_model.choose(kind);
+    }
+    QStringList lines;
+    lines.reserve(static_cast<qsizetype>(m_model.lines().size()));
+    for (const auto& line : m_model.lines()) lines.append(toQt(line));
+    ListBox1->addItems(lines);
+    ListBox1->show();
+    QApplication::restoreOverrideCursor();
+
+    setWindowTitle(toQt(m_model.title()));
+    showButtons();
+    const int top = m_session.selection.savedTopLine;
+    if (top > 0 && top < ListBox1->count()) {
+        ListBox1->scrollToItem(ListBox1->item(top), QAbstractItemView::PositionAtTop);
+    } else {
+        ListBox1->scrollToTop();
+    }
+}
+
+void Tselectiedlg::showButtons() {
+    keuzebtn->setText(captionText(m_model.personCaption()));
+    relatbtn->setText(captionText(m_model.partnerCaption()));
+    relatbtn->setVisible(m_model.partnerShown());
+}
+
+int Tselectiedlg::topLine() const {
+    if (ListBox1->count() == 0) return 0;
+    return ListBox1->verticalScrollBar()->value();
+}
+
+void Tselectiedlg::ListBox1MouseDown(Qt::MouseButton button, QPoint position) {
+    if (button != Qt::LeftButton) return;
+    QListWidgetItem* item = ListBox1->itemAt(position);
+    if (!item) return;
+    m_model.click(ListBox1->row(item));
+    showButtons();
+}
+
+void Tselectiedlg::ListBox1DblClick() { keuzebtnClick(); }
+
+void Tselectiedlg::keuzebtnClick() {
+    if (m_model.choosePerson(topLine())) accept();
+}
+
+void Tselectiedlg::relatbtnClick() {
+    if (m_model.choosePartner()) accept();
+}
+
+void Tselectiedlg::cancelbtnClick() {
+    m_model.cancel(topLine());
+    QDialog::reject();
+}
+
+void Tselectiedlg::reject() { cancelbtnClick(); }
+
+bool Tselectiedlg::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
+    if (key == Qt::Key_Escape) {
+        cancelbtnClick();
+        return true;
+    }
+    // Alt and Control with a letter belong to the menu and the buttons.
+    if (modifiers & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier)) return false;
+    if (key < Qt::Key_A || key > Qt::Key_Z) return false;
+    if (const auto row = m_model.lineForKey(static_cast<char>('A' + (key - Qt::Key_A)))) {
+        ListBox1->setCurrentRow(*row);
+    }
+    return true;
+}
+
+bool Tselectiedlg::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (FormKeyDown(key->key(), key->modifiers())) return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void Tselectiedlg::chooseList(ListKind kind) { maaklijst(Build::MenuChoice, kind); }
+
+void Tselectiedlg::checkListItem(ListKind kind) {
+    if (kind != ListKind::FamilyName && kind != ListKind::FirstName && kind != ListKind::RecordNumber) return;
+    Familienaam1->setChecked(kind == ListKind::FamilyName);
+    Voornaam1->setChecked(kind == ListKind::FirstName);
+    Recordnummer1->setChecked(kind == ListKind::RecordNumber);
+    MainMenu1->update();
+}
+
+void Tselectiedlg::FamilienaamClick() {
+    checkListItem(ListKind::FamilyName);
+    chooseList(ListKind::FamilyName);
+}
+
+void Tselectiedlg::VoornaamClick() {
+    checkListItem(ListKind::FirstName);
+    chooseList(ListKind::FirstName);
+}
+
+void Tselectiedlg::GeboortejaarClick() { chooseList(ListKind::BirthYear); }
+
+void Tselectiedlg::RecordnummerClick() {
+    checkListItem(ListKind::RecordNumber);
+    chooseList(ListKind::RecordNumber);
+}
+
+void Tselectiedlg::ZoekwoordClick() {
+    // Whichever button closes the search window, the keyword list follows.
+    m_zoekdlg.exec();
+    chooseList(ListKind::Keyword);
+}
+
+void Tselectiedlg::HistorieClick() { chooseList(ListKind::History); }
+
+void Tselectiedlg::HelpClick() { m_help.showHelp(HelpTopic::Selection); }
+
+}  // namespace brinox

@@ -1,0 +1,372 @@
+// A save may be cut short anywhere: by a crash, a kill, a power cut or a
+// full disk. Whatever moment it is, the family found at the next start must
+// be the one before the save or the one saved, both files whole and
+// belonging together, and nothing half written may be left lying about.
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <functional>
+#include <map>
+#include <random>
+#include <set>
+#include <thread>
+
+#include "store/family_files.h"
+#include "store/family_load.h"
+#include "store/safe_save.h"
+#include "store/save_command.h"
+#include "support/family_builder.h"
+#include "support/scripted_prompt.h"
+#include "support/temp_dir.h"
+
+namespace brinox {
+namespace {
+
+using testing::addPerson;
+using testing::addUnion;
+using testing::fileBytes;
+using testing::writeBytes;
+
+constexpr int kStopped = 77;  // exit status of a child stopped on purpose
+
+// Ends the process right before file call number `stopAt`, as a crash at
+// that moment would: nothing after it happens, nothing is cleaned up.
+class StopBeforeCall : public FileCalls {
+public:
+    explicit StopBeforeCall(int stopAt) : m_stopAt(stopAt) {}
+
+protected:
+    int before(FileCall) override {
+        if (++m_calls == m_stopAt) ::_exit(kStopped);
+        return 0;
+    }
+
+private:
+    int m_stopAt;
+    int m_calls = 0;
+};
+
+// Fails call number `failAt` with `error`, as a disk that fills up at that
+// moment would; every other call goes through.
+class FailAtCall : public FileCalls {
+public:
+    FailAtCall(int failAt, int error) : m_failAt(failAt), m_error(error) {}
+    bool failed() const { return m_calls >= m_failAt; }
+
+protected:
+    int before(FileCall) override { return ++m_calls == m_failAt ? m_error : 0; }
+
+private:
+    int m_failAt;
+    int m_error;
+    int m_calls = 0;
+};
+
+// Runs `work` in a child process; answers its exit status, or minus the
+// signal that ended it.
+int inChild(const std::function<int()>& work) {
+    const pid_t pid = ::fork();
+    if (pid == 0) ::_exit(work());
+    int status = 0;
+    if (pid < 0 || ::waitpid(pid, &status, 0) != pid) return -1000;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
+}
+
+enum class Found { Old, New, Broken };
+
+std::ostream& operator<<(std::ostream& out, Found found) {
+    return out << (found == Found::Old ? "old" : found == Found::New ? "new" : "broken");
+}
+
+class SaveCrash : public ::testing::Test {
+protected:
+    static constexpr const char* kCode = "SMIT";
+
+    SaveCrash() {
+        // The family as it is on disk: three persons, one marriage.
+        const RecordNo jan = addPerson(before.persons, {'m', "Smit", "Jan", 1920});
+        const RecordNo els = addPerson(before.persons, {'v', "Bakker", "Els", 1922});
+        addPerson(before.persons, {'m', "Smit", "Piet", 1950, 0, 0, jan.value, els.value});
+        addUnion(before.unions, jan, els);
+
+        // The family as the save writes it: more persons with long names and
+        // other unions, so that no file of one version could pass for the other.
+        for (int i = 0; i < 40; ++i) {
+            addPerson(after.persons, {i % 2 == 0 ? 'm' : 'v', "van der Hoeven-Smitsma " + std::to_string(i),
+                                      "Johannes Wilhelmus Theodorus " + std::to_string(i), 1900 + i});
+        }
+        for (int i = 1; i + 1 <= 40; i += 2) addUnion(after.unions, RecordNo(i), RecordNo(i + 1), i % 4 == 1);
+
+        testing::writeFamily(before, dir.path(), kCode);
+        files = familyFiles(dir.path(), kCode);
+        oldPersons = fileBytes(files.persons);
+        oldUnions = fileBytes(files.unions);
+        newPersons = encodePersonFile(after.persons);
+        newUnions = encodeUnionFile(after.unions);
+    }
+
+    // The family folder holding only the old pair again.
+    void restoreOldFamily() {
+        for (const auto& entry : std::filesystem::directory_iterator(files.directory)) {
+            std::filesystem::remove_all(entry.path());
+        }
+        writeBytes(files.persons, oldPersons);
+        writeBytes(files.unions, oldUnions);
+    }
+
+    // A session holding the new version, about to save it.
+    Session saving() const {
+        Session s;
+        s.persons = after.persons;
+        s.unions = after.unions;
+        s.dataDirectory = dir.path();
+        s.familyCode = kCode;
+        s.changed = true;
+        return s;
+    }
+
+    // Loads the family as the next start does, which finishes or undoes an
+    // interrupted save; the loaded tables must match the files on disk.
+    Found loadAsAtStart() {
+        Session s;
+        s.dataDirectory = dir.path();
+        s.familyCode = kCode;
+        testing::ScriptedPrompt prompt;
+        const bool loaded = LoadFamily(s, prompt);
+        EXPECT_TRUE(loaded);
+        EXPECT_EQ(prompt.shown, testing::Texts{});
+        const Found found = onDisk();
+        if (found == Found::Old) {
+            EXPECT_EQ(s.persons.count(), before.persons.count());
+        }
+        if (found == Found::New) {
+            EXPECT_EQ(s.persons.count(), after.persons.count());
+        }
+        return found;
+    }
+
+    Found onDisk() const {
+        const auto persons = fileBytes(files.persons);
+        const auto unions = fileBytes(files.unions);
+        if (persons == oldPersons && unions == oldUnions) return Found::Old;
+        if (persons == newPersons && unions == newUnions) return Found::New;
+        return Found::Broken;
+    }
+
+    std::set<std::string> familyFolder() const {
+        std::set<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(files.directory)) {
+            names.insert(entry.path().filename().string());
+        }
+        return names;
+    }
+
+    const std::set<std::string> kJustThePair{"SMIT.da1", "SMIT.hu1"};
+
+    testing::TempDir dir;
+    Session before;
+    Session after;
+    FamilyFiles files;
+    std::vector<std::uint8_t> oldPersons, oldUnions, newPersons, newUnions;
+};
+
+TEST_F(SaveCrash, StopBeforeAnyFileCallLeavesTheOldOrTheNewFamilyWhole) {
+    int firstNew = 0;
+    int stopAt = 1;
+    for (;; ++stopAt) {
+        ASSERT_LT(stopAt, 200) << "the save never finished";
+        restoreOldFamily();
+        const int status = inChild([&] {
+            StopBeforeCall calls(stopAt);
+            Session s = saving();
+            s.fileCalls = &calls;
+            testing::ScriptedPrompt prompt;
+            return SaveFamily(s, prompt) ? 0 : 1;
+        });
+        ASSERT_TRUE(status == kStopped || status == 0) << "stop before call " << stopAt << ": status " << status;
+
+        const Found found = loadAsAtStart();
+        ASSERT_NE(found, Found::Broken) << "stop before call " << stopAt;
+        EXPECT_EQ(familyFolder(), kJustThePair) << "stop before call " << stopAt;
+        if (found == Found::New && firstNew == 0) firstNew = stopAt;
+        // Once a stop gives the new family, every later stop must too: a
+        // save that was taken back after being committed would lose it.
+        if (firstNew != 0) {
+            EXPECT_EQ(found, Found::New) << "stop before call " << stopAt;
+        }
+        if (status == 0) break;
+    }
+    EXPECT_EQ(onDisk(), Found::New) << "the completed save";
+    EXPECT_GT(firstNew, 1) << "a stop at the very first call must keep the old family";
+    EXPECT_LT(firstNew, stopAt) << "some stop before the end must already give the new family";
+}
+
+TEST_F(SaveCrash, StopDuringTheRecoveryOfAStoppedSaveIsRecoveredByTheNextStart) {
+    for (int saveStop = 1;; ++saveStop) {
+        ASSERT_LT(saveStop, 200) << "the save never finished";
+        restoreOldFamily();
+        const int saveStatus = inChild([&] {
+            StopBeforeCall calls(saveStop);
+            Session s = saving();
+            s.fileCalls = &calls;
+            testing::ScriptedPrompt prompt;
+            return SaveFamily(s, prompt) ? 0 : 1;
+        });
+        ASSERT_TRUE(saveStatus == kStopped || saveStatus == 0) << "save stopped before call " << saveStop;
+        if (saveStatus == 0) break;
+
+        // What the stopped save left behind, to start each recovery from.
+        std::map<std::string, std::vector<std::uint8_t>> leftBehind;
+        for (const auto& name : familyFolder()) leftBehind[name] = fileBytes(files.directory / name);
+        const auto putBack = [&] {
+            for (const auto& entry : std::filesystem::directory_iterator(files.directory)) {
+                std::filesystem::remove(entry.path());
+            }
+            for (const auto& [name, bytes] : leftBehind) writeBytes(files.directory / name, bytes);
+        };
+        const Found expected = loadAsAtStart();
+        ASSERT_NE(expected, Found::Broken) << "save stopped before call " << saveStop;
+
+        for (int recoveryStop = 1;; ++recoveryStop) {
+            ASSERT_LT(recoveryStop, 50) << "the recovery never finished";
+            putBack();
+            const int status = inChild([&] {
+                StopBeforeCall calls(recoveryStop);
+                return finishInterruptedSave(files.pair(), calls) == 0 ? 0 : 1;
+            });
+            ASSERT_TRUE(status == kStopped || status == 0) << "recovery stopped before call " << recoveryStop;
+            EXPECT_EQ(loadAsAtStart(), expected)
+                << "save stopped before call " << saveStop << ", its recovery before call " << recoveryStop;
+            EXPECT_EQ(familyFolder(), kJustThePair)
+                << "save stopped before call " << saveStop << ", its recovery before call " << recoveryStop;
+            if (status == 0) break;
+        }
+    }
+}
+
+TEST_F(SaveCrash, KillsAtRandomMomentsOfRepeatedSavesLeaveOneWholeFamily) {
+    Session first = saving();
+    Session second = before;
+    second.dataDirectory = dir.path();
+    second.familyCode = kCode;
+
+    // How long one save takes here, so the kills fall inside saves and not
+    // all before the first one or long after.
+    testing::ScriptedPrompt prompt;
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_TRUE(SaveFamily(first, prompt));
+    ASSERT_TRUE(SaveFamily(second, prompt));
+    const auto oneSave = std::max<std::chrono::microseconds::rep>(
+        std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start).count() / 2,
+        100);
+
+    std::mt19937 random(20240607);
+    std::uniform_int_distribution<std::chrono::microseconds::rep> moment(0, 3 * oneSave);
+    int unfinished = 0;
+    for (int round = 0; round < 25; ++round) {
+        int ready[2];
+        ASSERT_EQ(::pipe(ready), 0);
+        const pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            // Never outlive the test, whatever happens to it.
+            ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+            ::close(ready[0]);
+            testing::ScriptedPrompt quiet;
+            if (::write(ready[1], "x", 1) != 1) ::_exit(2);
+            for (int n = 0; n < 100000; ++n) {
+                if (!SaveFamily(n % 2 == 0 ? first : second, quiet)) ::_exit(1);
+            }
+            ::_exit(0);
+        }
+        ::close(ready[1]);
+        char byte = 0;
+        const bool started = ::read(ready[0], &byte, 1) == 1;
+        ::close(ready[0]);
+        std::this_thread::sleep_for(std::chrono::microseconds(moment(random)));
+        ::kill(pid, SIGKILL);
+        int status = 0;
+        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+        ASSERT_TRUE(started);
+        ASSERT_TRUE(WIFSIGNALED(status)) << "the saving child ended by itself with status " << WEXITSTATUS(status);
+
+        if (familyFolder() != kJustThePair) ++unfinished;
+        const Found found = loadAsAtStart();
+        ASSERT_NE(found, Found::Broken) << "kill in round " << round;
+        EXPECT_EQ(familyFolder(), kJustThePair) << "kill in round " << round;
+    }
+    // Saving is almost all the child does, so most kills cut one short.
+    EXPECT_GT(unfinished, 0);
+}
+
+TEST_F(SaveCrash, AFullDiskAtAnyCallIsReportedAndLeavesOneWholeFamily) {
+    const std::string personFileMessage = "IO-fout 28 bij schrijven van de DA1-file";
+    const std::string unionFileReport = "De schijf is vol.\n" + files.unions.string();
+    const std::string commitReport = "De schijf is vol.\n" + files.marker.string();
+    std::set<std::string> messages;
+
+    for (int failAt = 1;; ++failAt) {
+        ASSERT_LT(failAt, 200) << "the save never finished";
+        restoreOldFamily();
+        Session s = saving();
+        FailAtCall disk(failAt, ENOSPC);
+        s.fileCalls = &disk;
+        testing::ScriptedPrompt prompt;
+        const bool saved = SaveFamily(s, prompt);
+        if (!disk.failed()) {
+            EXPECT_TRUE(saved);
+            EXPECT_FALSE(s.changed);
+            EXPECT_EQ(onDisk(), Found::New);
+            EXPECT_EQ(familyFolder(), kJustThePair);
+            break;
+        }
+
+        SCOPED_TRACE("call " + std::to_string(failAt) + " failed");
+        EXPECT_FALSE(saved);
+        EXPECT_TRUE(s.changed);
+        ASSERT_EQ(prompt.shown.size(), 1u);
+        const std::string& shown = prompt.shown[0];
+        messages.insert(shown);
+        EXPECT_TRUE(shown == personFileMessage || shown == unionFileReport || shown == commitReport) << shown;
+        EXPECT_EQ(prompt.kinds[0], shown == personFileMessage ? MessageKind::Information : MessageKind::Error);
+
+        // A save that fails before it was committed leaves the old files
+        // exactly as they were, with nothing beside them.
+        const Found right = onDisk();
+        if (shown != commitReport) {
+            EXPECT_EQ(right, Found::Old);
+            EXPECT_EQ(familyFolder(), kJustThePair);
+        }
+        // One that fails while it is being committed may already have put
+        // new files in place; the next start finishes it.
+        const Found found = loadAsAtStart();
+        ASSERT_NE(found, Found::Broken);
+        EXPECT_EQ(familyFolder(), kJustThePair);
+        if (shown != commitReport) {
+            EXPECT_EQ(found, Found::Old);
+        }
+
+        // The tables were kept, so trying again at once, on a disk with
+        // room again, saves them over whatever the failure left.
+        restoreOldFamily();
+        FailAtCall again(failAt, ENOSPC);
+        s.fileCalls = &again;
+        EXPECT_FALSE(SaveFamily(s, prompt));
+        s.fileCalls = &systemFileCalls();
+        EXPECT_TRUE(SaveFamily(s, prompt));
+        EXPECT_FALSE(s.changed);
+        EXPECT_EQ(onDisk(), Found::New);
+        EXPECT_EQ(familyFolder(), kJustThePair);
+    }
+    EXPECT_TRUE(messages.count(personFileMessage));
+    EXPECT_TRUE(messages.count(unionFileReport));
+}
+
+}  // namespace
+}  // namespace brinox
