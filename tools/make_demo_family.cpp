@@ -180,7 +180,6 @@ PersonTable buildPersons() {
 
 UnionTable buildUnions() {
     UnionTable unions;
-    unions.reset();
     int entry = 0;
     for (const DemoUnion& u : kUnions) {
         check(u.man >= 1 && u.man <= static_cast<int>(kPersons.size()) &&

@@ -11,8 +11,11 @@ seconds=${2:-60}
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
 targets="fuzz_person_file fuzz_union_file fuzz_configuration"
 
-# Undefined behaviour and leaks must stop the fuzzer like a crash does.
-export ASAN_OPTIONS="abort_on_error=1:detect_leaks=1:detect_stack_use_after_return=1:strict_string_checks=1:check_initialization_order=1"
+# Undefined behaviour and leaks must stop the fuzzer like a crash does. A
+# smaller quarantine than the default 256 MB lets freed memory be reused
+# sooner; without it every run touches fresh pages and the fuzzer runs at
+# half speed, while recent frees are still caught.
+export ASAN_OPTIONS="abort_on_error=1:detect_leaks=1:detect_stack_use_after_return=1:strict_string_checks=1:check_initialization_order=1:quarantine_size_mb=32"
 export UBSAN_OPTIONS="halt_on_error=1:abort_on_error=1:print_stacktrace=1"
 
 artifacts="$build_dir/fuzz-artifacts"

@@ -6,25 +6,40 @@
 #include "app/help_window.h"
 #include "pedigree/fam51u1.h"
 #include "pedigree/main_window_dialogs.h"
+#include "persons/datadlg.h"
+#include "persons/huwdlg.h"
+#include "persons/wijzigdlg.h"
+#include "selection/fam51u4.h"
+#include "selection/person_picker.h"
+#include "selection/zoekdlg.h"
 #include "store/familiedlg.h"
 #include "store/prompt.h"
 #include "store/session.h"
 
 namespace brinox {
 
-// Every window of the program, created once at start in the fixed order
-// (the main window first, whose creation loads the family) and reused.
-class WindowSet {
+// Every window of the program, created once at start in the program's fixed
+// order (the main window first, whose creation loads the family) and reused.
+// A window that needs one created after it reaches it through this set.
+class WindowSet : public PersonPicker {
 public:
     WindowSet(Session& session, Prompt& prompt, const std::filesystem::path& dataDirectory);
 
     TForm1& mainWindow() { return *m_form1; }
 
+    // The selection window, for the windows created before it.
+    void pickPerson() override { m_selectiedlg->pickPerson(); }
+
 private:
     MainWindowDialogs m_dialogs;
-    std::unique_ptr<TForm1> m_form1;
-    std::unique_ptr<Tfamiliedlg> m_familiedlg;
     std::unique_ptr<HelpWindow> m_help;
+    std::unique_ptr<TForm1> m_form1;
+    std::unique_ptr<Twijzigdlg> m_wijzigdlg;
+    std::unique_ptr<Tselectiedlg> m_selectiedlg;
+    std::unique_ptr<Tzoekdlg> m_zoekdlg;
+    std::unique_ptr<Tdatadlg> m_datadlg;
+    std::unique_ptr<THuwdlg> m_huwdlg;
+    std::unique_ptr<Tfamiliedlg> m_familiedlg;
 };
 
 }  // namespace brinox

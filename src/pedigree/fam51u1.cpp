@@ -8,6 +8,9 @@
 
 #include "pedigree/main_commands.h"
 #include "pedigree/pedigree_layout.h"
+#include "persons/datadlg.h"
+#include "persons/huwdlg.h"
+#include "persons/wijzigdlg.h"
 #include "selection/person_picker.h"
 #include "selection/selection_history.h"
 #include "store/attachment_names.h"
@@ -183,7 +186,8 @@ void TForm1::buildMenus() {
 void TForm1::buildPopupMenu() {
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName("PopupMenu1");
-    addEntry(PopupMenu1, "Persoonsgegevens1", "Persoonsgegevens");
+    connect(addEntry(PopupMenu1, "Persoonsgegevens1", "Persoonsgegevens"), &QAction::triggered, this,
+            &TForm1::PersoonsgegevensClick);
     Foto1 = addEntry(PopupMenu1, "Foto1", "Foto     [F2]");
     connect(Foto1, &QAction::triggered, this, &TForm1::FotoClick);
     addEntry(PopupMenu1, "Afstammelingen1", "Afstammelingen");
@@ -194,8 +198,10 @@ void TForm1::buildPopupMenu() {
     Stemfragment1 = addEntry(PopupMenu1, "Stemfragment1", "Stemfragment");
     Levensbeschrijving1 = addEntry(PopupMenu1, "Levensbeschrijving1", "Levensbeschrijving");
     PopupMenu1->addSeparator();
-    addEntry(PopupMenu1, "WijzigPersoonsgegevens1", "Wijzig Persoonsgegevens");
-    addEntry(PopupMenu1, "HuwelijkRelatieregistreren1", "Huwelijk/Relatie registreren");
+    connect(addEntry(PopupMenu1, "WijzigPersoonsgegevens1", "Wijzig Persoonsgegevens"), &QAction::triggered, this,
+            &TForm1::WijzigPersoonsgegevensClick);
+    connect(addEntry(PopupMenu1, "HuwelijkRelatieregistreren1", "Huwelijk/Relatie registreren"), &QAction::triggered,
+            this, &TForm1::HuwelijkRelatieregistrerenClick);
     connect(addEntry(PopupMenu1, "VerwijderPersoon2", "Verwijder Persoon"), &QAction::triggered, this,
             &TForm1::VerwijderpersoonClick);
     QMenu* extras = PopupMenu1->addMenu("Extra's toevoegen/wijzigen");
@@ -345,6 +351,23 @@ void TForm1::NieuwepersooninvoerenClick() {
     }
     m_session.newPersonMode = true;
     m_session.newRecordNumber = *number;
+    m_dialogs.wijzigdlg->exec();
+}
+
+void TForm1::WijzigPersoonsgegevensClick() {
+    m_session.newPersonMode = false;
+    if (m_session.persons.count() > 0) m_dialogs.wijzigdlg->exec();
+    vulkwartierstaat();
+}
+
+void TForm1::PersoonsgegevensClick() {
+    if (m_session.persons.count() > 0) m_dialogs.datadlg->exec();
+    vulkwartierstaat();
+}
+
+void TForm1::HuwelijkRelatieregistrerenClick() {
+    m_dialogs.huwdlg->exec();
+    vulkwartierstaat();
 }
 
 void TForm1::VerwijderpersoonClick() {

@@ -51,6 +51,9 @@ public:
     void HintsClick(bool checked);
     void HelpInhoudClick();
     void FotoClick();
+    void PersoonsgegevensClick();
+    void WijzigPersoonsgegevensClick();
+    void HuwelijkRelatieregistrerenClick();
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -4,12 +4,18 @@ namespace brinox {
 
 class HelpViewer;
 class PersonPicker;
+class Tdatadlg;
 class Tfamiliedlg;
+class THuwdlg;
+class Twijzigdlg;
 
 // The modal windows the main window opens. They are created after the main
 // window, once, in the program's fixed order, and filled in here as they come.
 struct MainWindowDialogs {
+    Twijzigdlg* wijzigdlg = nullptr;
     PersonPicker* selectiedlg = nullptr;
+    Tdatadlg* datadlg = nullptr;
+    THuwdlg* huwdlg = nullptr;
     Tfamiliedlg* familiedlg = nullptr;
     HelpViewer* help = nullptr;
 };

@@ -28,7 +28,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildMenuBar();
+    // Answers the height of the bar, below which the report starts.
+    int buildMenuBar();
 
     Session& m_session;
     Prompt& m_prompt;

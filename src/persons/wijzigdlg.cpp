@@ -99,10 +99,11 @@ void Twijzigdlg::buildControls() {
     info2edit->setMaxLength(static_cast<int>(kInfoCapacity));
     vader->setReadOnly(true);
     moeder->setReadOnly(true);
-    for (QWidget* control : {static_cast<QWidget*>(nredit), static_cast<QWidget*>(nredit->findChild<QLineEdit*>()),
-                             static_cast<QWidget*>(vader), static_cast<QWidget*>(moeder),
-                             static_cast<QWidget*>(gdatedit), static_cast<QWidget*>(odatedit)}) {
-        watchMouse(control);
+    // Right clicks go to the handlers, and the standard pop-up menus stay away.
+    // The spinner takes clicks on its arrows and on the box inside it.
+    for (QWidget* control : std::initializer_list<QWidget*>{nredit, nredit->findChild<QLineEdit*>(), vader, moeder,
+                                                            gdatedit, odatedit}) {
+        control->installEventFilter(this);
     }
 }
 
@@ -121,10 +122,6 @@ void Twijzigdlg::buildButtons() {
     connect(okbtn, &QPushButton::clicked, this, &Twijzigdlg::okbtnClick);
 }
 
-void Twijzigdlg::watchMouse(QWidget* control) {
-    if (control) control->installEventFilter(this);
-}
-
 bool Twijzigdlg::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ContextMenu) return true;
     if (event->type() != QEvent::MouseButtonPress) return QDialog::eventFilter(watched, event);
@@ -136,7 +133,7 @@ bool Twijzigdlg::eventFilter(QObject* watched, QEvent* event) {
     } else if (watched == gdatedit || watched == odatedit) {
         dateMouseDown(button);
     } else {
-        nreditMouseDown(button);
+        nreditMouseDown(button);  // the spinner or the box inside it
     }
     return button == Qt::RightButton;
 }

@@ -42,8 +42,6 @@ private:
     void buildControls();
     void buildButtons();
     QLineEdit* addBox(const char* label, const char* name, const char* hint, int top, int width);
-    // Routes right clicks to the handlers and keeps the standard pop-up menus away.
-    void watchMouse(QWidget* control);
     void showRecord(RecordNo r);
     void fill(const PersonForm& form);
     // The boxes as Windows-1252 text; empty, after telling the user, when a

@@ -11,7 +11,6 @@ class HintSwitch : public QObject {
 public:
     explicit HintSwitch(const bool& hintsOn, QObject* parent = nullptr);
 
-protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -8,22 +8,22 @@
 
 namespace brinox::testing {
 
-RecordNo addPerson(PersonTable& persons, const PersonSpec& spec) {
+RecordNo addPerson(PersonTable& persons, const PersonFields& fields) {
     const RecordNo r(persons.count() + 1);
     PersonRecord record;
-    record.sex = spec.sex;
-    record.familyName = spec.familyName;
-    record.firstNames = spec.firstNames;
-    record.info1 = spec.info1;
-    record.info2 = spec.info2;
-    record.birthYear = static_cast<std::uint16_t>(spec.birthYear);
-    record.birthMonth = static_cast<std::uint16_t>(spec.birthMonth);
-    record.birthDay = static_cast<std::uint16_t>(spec.birthDay);
-    record.deathYear = static_cast<std::uint16_t>(spec.deathYear);
-    record.deathMonth = static_cast<std::uint16_t>(spec.deathMonth);
-    record.deathDay = static_cast<std::uint16_t>(spec.deathDay);
-    record.father = static_cast<std::uint16_t>(spec.father);
-    record.mother = static_cast<std::uint16_t>(spec.mother);
+    record.sex = fields.sex;
+    record.familyName = fields.familyName;
+    record.firstNames = fields.firstNames;
+    record.info1 = fields.info1;
+    record.info2 = fields.info2;
+    record.birthYear = static_cast<std::uint16_t>(fields.birthYear);
+    record.birthMonth = static_cast<std::uint16_t>(fields.birthMonth);
+    record.birthDay = static_cast<std::uint16_t>(fields.birthDay);
+    record.deathYear = static_cast<std::uint16_t>(fields.deathYear);
+    record.deathMonth = static_cast<std::uint16_t>(fields.deathMonth);
+    record.deathDay = static_cast<std::uint16_t>(fields.deathDay);
+    record.father = static_cast<std::uint16_t>(fields.father);
+    record.mother = static_cast<std::uint16_t>(fields.mother);
     record.number = static_cast<std::uint16_t>(r.value);
     persons.putRecord(r, record);
     persons.setCount(r.value);

@@ -7,7 +7,7 @@
 
 namespace brinox::testing {
 
-struct PersonSpec {
+struct PersonFields {
     char sex = 'm';
     std::string familyName;
     std::string firstNames;
@@ -18,7 +18,7 @@ struct PersonSpec {
 };
 
 // Puts a person at record count + 1 and raises count; answers its number.
-RecordNo addPerson(PersonTable& persons, const PersonSpec& spec);
+RecordNo addPerson(PersonTable& persons, const PersonFields& fields);
 
 // Registers a union in the first free entry; answers the entry.
 int addUnion(UnionTable& unions, RecordNo man, RecordNo woman, bool married = true);
