@@ -1,7 +1,6 @@
 #pragma once
 
 #include <filesystem>
-#include <memory>
 
 #include "app/help_window.h"
 #include "pedigree/fam51u1.h"
@@ -25,21 +24,23 @@ class WindowSet : public PersonPicker {
 public:
     WindowSet(Session& session, Prompt& prompt, const std::filesystem::path& dataDirectory);
 
-    TForm1& mainWindow() { return *m_form1; }
+    TForm1& mainWindow() { return m_form1; }
 
     // The selection window, for the windows created before it.
-    void pickPerson() override { m_selectiedlg->pickPerson(); }
+    void pickPerson() override { m_selectiedlg.pickPerson(); }
 
 private:
+    // Declared in creation order. A window may take a reference to one
+    // declared after it, as long as it does not use it while being built.
     MainWindowDialogs m_dialogs;
-    std::unique_ptr<HelpWindow> m_help;
-    std::unique_ptr<TForm1> m_form1;
-    std::unique_ptr<Twijzigdlg> m_wijzigdlg;
-    std::unique_ptr<Tselectiedlg> m_selectiedlg;
-    std::unique_ptr<Tzoekdlg> m_zoekdlg;
-    std::unique_ptr<Tdatadlg> m_datadlg;
-    std::unique_ptr<THuwdlg> m_huwdlg;
-    std::unique_ptr<Tfamiliedlg> m_familiedlg;
+    TForm1 m_form1;
+    Twijzigdlg m_wijzigdlg;
+    Tselectiedlg m_selectiedlg;
+    Tzoekdlg m_zoekdlg;
+    Tdatadlg m_datadlg;
+    THuwdlg m_huwdlg;
+    Tfamiliedlg m_familiedlg;
+    HelpWindow m_help;
 };
 
 }  // namespace brinox

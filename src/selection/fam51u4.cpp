@@ -8,9 +8,11 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyleOptionMenuItem>
 #include <QStyledItemDelegate>
 
 #include "selection/zoekdlg.h"
@@ -34,28 +36,74 @@ public:
     }
 };
 
-// A menu bar whose checkable entries show their check mark; Qt's styles draw
-// none on the bar itself. The left padding of every entry leaves room for it.
-class CheckingMenuBar : public QMenuBar {
+// Qt's styles draw no check mark on a menu bar entry. This style gives the
+// checkable entries of one menu bar room on their left and draws the mark
+// there when the entry is checked.
+class MenuBarCheckStyle : public QProxyStyle {
 public:
-    explicit CheckingMenuBar(QWidget* parent) : QMenuBar(parent) {
-        setStyleSheet("QMenuBar::item { padding: 2px 6px 2px 15px; }");
+    explicit MenuBarCheckStyle(QMenuBar* bar) : m_bar(bar) {}
+
+    QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                           const QWidget* widget) const override {
+        QSize result = QProxyStyle::sizeFromContents(type, option, size, widget);
+        if (type != CT_MenuBarItem) return result;
+        // Narrower margins than the style's, so that all seven entries fit
+        // on the bar of this 483-pixel window.
+        result.rwidth() = size.width() + kMargin;
+        if (actionOf(option)) result.rwidth() += kCheckRoom;
+        return result;
     }
 
-protected:
-    void paintEvent(QPaintEvent* event) override {
-        QMenuBar::paintEvent(event);
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(palette().color(QPalette::ButtonText), 1.6));
-        for (QAction* action : actions()) {
-            if (!action->isCheckable() || !action->isChecked()) continue;
-            const QRect item = actionGeometry(action);
-            const int x = item.left() + 4;
-            const int y = item.center().y();
-            painter.drawPolyline(QPolygonF({QPointF(x, y), QPointF(x + 3, y + 3), QPointF(x + 8, y - 3)}));
-        }
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+        if (metric == PM_MenuBarItemSpacing) return kSpacing;
+        return QProxyStyle::pixelMetric(metric, option, widget);
     }
+
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        const QAction* action = element == CE_MenuBarItem ? actionOf(option) : nullptr;
+        if (!action) {
+            QProxyStyle::drawControl(element, option, painter, widget);
+            return;
+        }
+        // The entry's background over its whole width, the caption to the
+        // right of the room for the mark, and the mark when checked.
+        const QStyleOptionMenuItem item = *qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+        QStyleOptionMenuItem background = item;
+        background.text.clear();
+        QProxyStyle::drawControl(element, &background, painter, widget);
+        const bool active = (item.state & State_Selected) && (item.state & State_Sunken);
+        const QPalette::ColorRole role = active ? QPalette::HighlightedText : QPalette::ButtonText;
+        int alignment = Qt::AlignCenter | Qt::TextShowMnemonic | Qt::TextDontClip | Qt::TextSingleLine;
+        if (!proxy()->styleHint(SH_UnderlineShortcut, &item, widget)) alignment |= Qt::TextHideMnemonic;
+        proxy()->drawItemText(painter, item.rect.adjusted(kCheckRoom, 1, 0, -3), alignment, item.palette,
+                              item.state & State_Enabled, item.text, role);
+        if (!action->isChecked()) return;
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(QPen(item.palette.color(role), 1.5));
+        const qreal x = item.rect.left() + 5;
+        const qreal y = item.rect.center().y();
+        painter->drawPolyline(QPolygonF({QPointF(x, y - 1), QPointF(x + 2.5, y + 2), QPointF(x + 7, y - 4)}));
+        painter->restore();
+    }
+
+private:
+    static constexpr int kCheckRoom = 11;
+    static constexpr int kMargin = 8;
+    static constexpr int kSpacing = 2;
+
+    // The checkable action an entry's option stands for; none for the others.
+    const QAction* actionOf(const QStyleOption* option) const {
+        const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+        if (!item) return nullptr;
+        for (const QAction* action : m_bar->actions()) {
+            if (action->isCheckable() && action->text() == item->text) return action;
+        }
+        return nullptr;
+    }
+
+    QMenuBar* m_bar;
 };
 
 QString captionText(const std::string& caption) {
@@ -71,8 +119,12 @@ Tselectiedlg::Tselectiedlg(Session& session, HelpViewer& help, Tzoekdlg& zoekdlg
     setFont(QFont("Arial", 8));
     setWindowTitle(toQt(listTitle(m_model.kind(), m_session.selection.searchWord)));
 
-    MainMenu1 = new CheckingMenuBar(this);
+    MainMenu1 = new QMenuBar(this);
     MainMenu1->setObjectName("MainMenu1");
+    // Owned by the window and made after the bar, so it outlives the bar.
+    auto* menuStyle = new MenuBarCheckStyle(MainMenu1);
+    menuStyle->setParent(this);
+    MainMenu1->setStyle(menuStyle);
     const auto addEntry = [this](const char* name, const char* caption, bool checkable) {
         QAction* action = MainMenu1->addAction(caption);
         action->setObjectName(name);
@@ -123,18 +175,21 @@ Tselectiedlg::Tselectiedlg(Session& session, HelpViewer& help, Tzoekdlg& zoekdlg
     label1->setGeometry(10, 24, 50, 16);
     keuzebtn = new QPushButton(groupBox1);
     keuzebtn->setObjectName("keuzebtn");
+    keuzebtn->setAutoDefault(false);
     keuzebtn->setGeometry(62, 20, 304, 24);
     auto* label2 = new QLabel("Partner", groupBox1);
     label2->setObjectName("Label2");
     label2->setGeometry(10, 54, 50, 16);
     relatbtn = new QPushButton(groupBox1);
     relatbtn->setObjectName("relatbtn");
+    relatbtn->setAutoDefault(false);
     relatbtn->setGeometry(62, 50, 304, 24);
     connect(keuzebtn, &QPushButton::clicked, this, &Tselectiedlg::keuzebtnClick);
     connect(relatbtn, &QPushButton::clicked, this, &Tselectiedlg::relatbtnClick);
 
     cancelbtn = new QPushButton("&Cancel", client);
     cancelbtn->setObjectName("cancelbtn");
+    cancelbtn->setAutoDefault(false);
     cancelbtn->setGeometry(396, 292, 78, 26);
     connect(cancelbtn, &QPushButton::clicked, this, &Tselectiedlg::cancelbtnClick);
 
@@ -150,7 +205,7 @@ Tselectiedlg::Tselectiedlg(Session& session, HelpViewer& help, Tzoekdlg& zoekdlg
     for (int i = 0; i < 3; ++i) {
         auto* label = new QLabel(instructions[i], panel1);
         label->setObjectName(QString("Label%1").arg(i + 3));
-        label->setGeometry(8, 6 + i * 17, kClientWidth - 16, 16);
+        label->setGeometry(8, 5 + i * 17, kClientWidth - 16, 16);
     }
 
     // The window sees keys before its controls.

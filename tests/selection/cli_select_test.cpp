@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/cli_commands.h"
+#include "selection/selection_lists.h"
+#include "store/ansi_text.h"
+#include "support/family_builder.h"
+#include "support/temp_dir.h"
+
+namespace brinox::testing {
+namespace {
+
+struct Run {
+    int code = -1;
+    std::string out;
+    std::string err;
+};
+
+Run run(const std::vector<std::string>& arguments) {
+    std::ostringstream out, err;
+    const int code = runCli(arguments, out, err);
+    return {code, out.str(), err.str()};
+}
+
+// A filled line as printed: filled in Windows-1252, then converted.
+std::string filled(const std::string& ansi, int r) { return ansiToUtf8(fillAndNumber(ansi, RecordNo(r))); }
+
+class CliSelect : public ::testing::Test {
+protected:
+    CliSelect() {
+        auto& p = family.persons;
+        addPerson(p, {.sex = 'm', .familyName = "Dorkum", .firstNames = "Piet", .birthYear = 1950, .info1 = "Bakker"});
+        addPerson(p, {.sex = 'v', .familyName = "Vries", .firstNames = "Ren\xE9" "e", .birthYear = 1952,
+                      .info2 = "bakkersdochter"});
+        addPerson(p, {'m', "Bos", "Kees"});                                         // 3
+        addUnion(family.unions, RecordNo(1), RecordNo(2));
+        writeFamily(family, dir.path(), "SMIT", 1);
+    }
+
+    std::vector<std::string> args(std::vector<std::string> rest) const {
+        rest.insert(rest.begin(), {"--data", dir.path().string()});
+        return rest;
+    }
+
+    TempDir dir;
+    Session family;
+};
+
+TEST_F(CliSelect, FamilyNameListWithBothButtons) {
+    const auto result = run(args({"select", "familienaam"}));
+    ASSERT_EQ(result.code, 0) << result.err;
+    EXPECT_EQ(result.out, "title\tAlfabetische personenlijst gerangschikt naar Familienaam\n"
+                          "persoon\t1  Piet Dorkum\n"
+                          "partner\t2  Ren\u00e9e Vries\n"
+                          "line\t" + filled("Bos  Kees", 3) + "\n"
+                          "line\t" + filled("Dorkum  Piet  (1950)", 1) + "\n"
+                          "line\t" + filled("Vries  Ren\xE9" "e  (1952)", 2) + "\n");
+}
+
+TEST_F(CliSelect, RecordNumberListWithAReferenceWithoutPartner) {
+    const auto result = run(args({"--selected", "2", "select", "recordnummer", "--reference", "3"}));
+    ASSERT_EQ(result.code, 0) << result.err;
+    EXPECT_EQ(result.out, "title\tAlfabetische personenlijst gerangschikt naar recordnummer\n"
+                          "persoon\t2  Ren\u00e9e Vries\n"
+                          "partner\t\n"
+                          "line\t1  Dorkum  Piet  (1950)\n"
+                          "line\t2  Vries  Ren\u00e9e  (1952)\n"
+                          "line\t3  Bos  Kees\n");
+}
+
+TEST_F(CliSelect, KeywordListWithALowerCaseWord) {
+    const auto result = run(args({"select", "zoekwoord", "--word", "bakker"}));
+    ASSERT_EQ(result.code, 0) << result.err;
+    EXPECT_EQ(result.out, "title\tPersonen, waarbij BAKKER in een inforegel staat\n"
+                          "persoon\t1  Piet Dorkum\n"
+                          "partner\t2  Ren\u00e9e Vries\n"
+                          "line\t" + filled("Dorkum  Piet  (1950)", 1) + "\n"
+                          "line\t" + filled("Vries  Ren\xE9" "e  (1952)", 2) + "\n");
+}
+
+TEST_F(CliSelect, KeywordListWithoutAWordIsEmpty) {
+    const auto result = run(args({"select", "zoekwoord"}));
+    ASSERT_EQ(result.code, 0) << result.err;
+    EXPECT_EQ(result.out, "title\tPersonen, waarbij  in een inforegel staat\n"
+                          "persoon\t1  Piet Dorkum\n"
+                          "partner\t2  Ren\u00e9e Vries\n");
+}
+
+TEST_F(CliSelect, HistoryAfterTheSelectedPersonAndTheGivenSelections) {
+    const auto result = run(args({"select", "historie", "--history", "3,2,3"}));
+    ASSERT_EQ(result.code, 0) << result.err;
+    std::string expected = "title\tHistorie-lijst van Uw laatste 18 selecties\n"
+                           "persoon\t1  Piet Dorkum\n"
+                           "partner\t2  Ren\u00e9e Vries\n"
+                           "line\t" + filled("Dorkum  Piet  (1950)", 1) + "\n"
+                           "line\t" + filled("Bos  Kees", 3) + "\n"
+                           "line\t" + filled("Vries  Ren\xE9" "e  (1952)", 2) + "\n"
+                           "line\t" + filled("Bos  Kees", 3) + "\n";
+    for (int i = 0; i < 14; ++i) expected += "line\t" + filled("  ", 0) + "\n";
+    EXPECT_EQ(result.out, expected);
+}
+
+TEST_F(CliSelect, BirthYearAndFirstNameLists) {
+    auto result = run(args({"select", "geboortejaar"}));
+    ASSERT_EQ(result.code, 0) << result.err;
+    EXPECT_NE(result.out.find("title\tPersonenlijst gerangschikt naar hun Geboortejaar\n"
+                              "persoon\t1  Piet Dorkum\n"
+                              "partner\t2  Ren\u00e9e Vries\n"
+                              "line\t" + filled("()  Bos  Kees", 3) + "\n"
+                              "line\t" + filled("(1950)  Dorkum  Piet", 1) + "\n"),
+              std::string::npos)
+        << result.out;
+    result = run(args({"select", "voornaam"}));
+    EXPECT_NE(result.out.find("line\t" + filled("Kees  Bos", 3) + "\nline\t" + filled("Piet  Dorkum  (1950)", 1)),
+              std::string::npos)
+        << result.out;
+}
+
+TEST_F(CliSelect, RefusesUnknownListsAndRecordNumbersOutsideTheFamily) {
+    EXPECT_EQ(run(args({"select", "achternaam"})).code, 1);
+    EXPECT_EQ(run(args({"select", "familienaam", "--reference", "4"})).code, 1);
+    EXPECT_EQ(run(args({"select", "historie", "--history", "1,0"})).code, 1);
+    EXPECT_EQ(run(args({"select", "historie", "--history", "1,,2"})).code, 1);
+    const auto result = run(args({"select", "historie", "--history", "9"}));
+    EXPECT_EQ(result.code, 1);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, "record number outside 1..3: 9\n");
+}
+
+}  // namespace
+}  // namespace brinox::testing
