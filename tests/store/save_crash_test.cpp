@@ -256,8 +256,8 @@ TEST_F(SaveCrash, KillsAtRandomMomentsOfRepeatedSavesLeaveOneWholeFamily) {
     second.dataDirectory = dir.path();
     second.familyCode = kCode;
 
-    // How long one save takes here, so the kills fall inside saves and not
-    // all before the first one or long after.
+    // How long one save takes here, so that the kills spread over the
+    // first few saves whatever the disk's speed.
     testing::ScriptedPrompt prompt;
     const auto start = std::chrono::steady_clock::now();
     ASSERT_TRUE(SaveFamily(first, prompt));
@@ -279,8 +279,9 @@ TEST_F(SaveCrash, KillsAtRandomMomentsOfRepeatedSavesLeaveOneWholeFamily) {
             ::prctl(PR_SET_PDEATHSIG, SIGKILL);
             ::close(ready[0]);
             testing::ScriptedPrompt quiet;
-            if (::write(ready[1], "x", 1) != 1) ::_exit(2);
-            for (int n = 0; n < 100000; ++n) {
+            // Ready once saving is under way, so no kill falls before it.
+            if (!SaveFamily(first, quiet) || ::write(ready[1], "x", 1) != 1) ::_exit(2);
+            for (int n = 1; n < 100000; ++n) {
                 if (!SaveFamily(n % 2 == 0 ? first : second, quiet)) ::_exit(1);
             }
             ::_exit(0);
@@ -343,8 +344,8 @@ TEST_F(SaveCrash, AFullDiskAtAnyCallIsReportedAndLeavesOneWholeFamily) {
             EXPECT_EQ(right, Found::Old);
             EXPECT_EQ(familyFolder(), kJustThePair);
         }
-        // One that fails while it is being committed may already have put
-        // new files in place; the next start finishes it.
+        // One that fails while it is being committed may leave the new pair
+        // half in place; the next start finishes it.
         const Found found = loadAsAtStart();
         ASSERT_NE(found, Found::Broken);
         EXPECT_EQ(familyFolder(), kJustThePair);

@@ -1,0 +1,97 @@
+// The time from starting Brinox on a full family to its first painted
+// pedigree, next to the same for a bare Qt main window: each run is a
+// fork, an exec and a wait, measured on the wall clock.
+
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "bench_family.h"
+
+namespace {
+
+using namespace brinox;
+
+// A program that has not painted in this time never will.
+constexpr unsigned kGiveUpSeconds = 30;
+
+struct Run {
+    double seconds = 0;
+    std::string failure;  // empty when the program ended by itself with 0
+};
+
+Run spawnAndWait(const std::vector<std::string>& command) {
+    std::vector<char*> argv;
+    for (const auto& part : command) argv.push_back(const_cast<char*>(part.c_str()));
+    argv.push_back(nullptr);
+
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        const int nothing = ::open("/dev/null", O_RDWR);
+        ::dup2(nothing, STDOUT_FILENO);
+        ::dup2(nothing, STDERR_FILENO);
+        ::alarm(kGiveUpSeconds);  // survives the exec and ends a program that hangs
+        ::execv(argv[0], argv.data());
+        ::_exit(127);
+    }
+    int status = 0;
+    if (pid < 0 || ::waitpid(pid, &status, 0) != pid) return {0, "could not start " + command[0]};
+    Run run;
+    run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    if (WIFSIGNALED(status)) {
+        run.failure = command[0] + " ended by signal " + std::to_string(WTERMSIG(status)) +
+                      (WTERMSIG(status) == SIGALRM ? " (no first paint)" : "");
+    } else if (WEXITSTATUS(status) != 0) {
+        run.failure = command[0] + " exited with status " + std::to_string(WEXITSTATUS(status));
+    }
+    return run;
+}
+
+// What both programs run with: no screen, and a runtime folder of their own.
+class Surroundings {
+public:
+    Surroundings() {
+        std::filesystem::create_directories(runtime.path());
+        std::filesystem::permissions(runtime.path(), std::filesystem::perms::owner_all);
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        setenv("XDG_RUNTIME_DIR", runtime.path().c_str(), 1);
+        bench::writeFamily(bench::fullFamily(), data.path(), bench::kBigFather);
+    }
+
+    bench::TempFolder runtime;
+    bench::TempFolder data;
+};
+
+void measure(benchmark::State& state, const std::vector<std::string>& command) {
+    for (auto _ : state) {
+        const Run run = spawnAndWait(command);
+        if (!run.failure.empty()) {
+            state.SkipWithError(run.failure.c_str());
+            break;
+        }
+        state.SetIterationTime(run.seconds);
+    }
+}
+
+void BM_StartToFirstPaint_Brinox(benchmark::State& state) {
+    Surroundings surroundings;
+    measure(state, {BRINOX_PROGRAM, "--data", surroundings.data.path().string(), "--quit-after-first-paint"});
+}
+BENCHMARK(BM_StartToFirstPaint_Brinox)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+
+void BM_StartToFirstPaint_BareWindow(benchmark::State& state) {
+    Surroundings surroundings;
+    measure(state, {BARE_WINDOW_PROGRAM});
+}
+BENCHMARK(BM_StartToFirstPaint_BareWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+
+}  // namespace
+
+BENCHMARK_MAIN();

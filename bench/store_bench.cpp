@@ -1,0 +1,64 @@
+// Loading and saving a family as large as the tables allow. A save is
+// dominated by flushing to disk, so encoding is measured on its own too.
+
+#include <benchmark/benchmark.h>
+
+#include "bench_family.h"
+#include "store/family_load.h"
+#include "store/save_command.h"
+
+namespace {
+
+using namespace brinox;
+
+class FullFamilyOnDisk {
+public:
+    FullFamilyOnDisk() : family(bench::fullFamily()) {
+        bench::writeFamily(family, folder.path(), 1);
+        family.dataDirectory = folder.path();
+        family.familyCode = bench::kFamilyCode;
+    }
+
+    bench::TempFolder folder;
+    Session family;
+};
+
+void BM_LoadFamily(benchmark::State& state) {
+    FullFamilyOnDisk disk;
+    bench::QuietPrompt prompt;
+    Session session;
+    session.dataDirectory = disk.folder.path();
+    session.familyCode = bench::kFamilyCode;
+    for (auto _ : state) {
+        if (!LoadFamily(session, prompt)) state.SkipWithError("the family did not load");
+        benchmark::DoNotOptimize(session.persons.count());
+    }
+    state.counters["persons"] = session.persons.count();
+    state.counters["unions"] = session.unions.unionCount();
+}
+BENCHMARK(BM_LoadFamily)->Unit(benchmark::kMicrosecond);
+
+void BM_SaveFamily(benchmark::State& state) {
+    FullFamilyOnDisk disk;
+    bench::QuietPrompt prompt;
+    for (auto _ : state) {
+        disk.family.changed = true;
+        if (!SaveFamily(disk.family, prompt)) state.SkipWithError("the family was not saved");
+    }
+}
+BENCHMARK(BM_SaveFamily)->Unit(benchmark::kMicrosecond);
+
+void BM_EncodeFamily(benchmark::State& state) {
+    const Session family = bench::fullFamily();
+    for (auto _ : state) {
+        auto persons = encodePersonFile(family.persons);
+        auto unions = encodeUnionFile(family.unions);
+        benchmark::DoNotOptimize(persons.data());
+        benchmark::DoNotOptimize(unions.data());
+    }
+}
+BENCHMARK(BM_EncodeFamily)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
