@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 
 #include "app/help_window.h"
 #include "pedigree/fam51u1.h"
@@ -20,7 +21,7 @@ namespace brinox {
 // Every window of the program, created once at start in the program's fixed
 // order (the main window first, whose creation loads the family) and reused.
 // A window that needs one created after it reaches it through this set.
-class WindowSet : public PersonPicker {
+class WindowSet : public PersonPicker, public HelpViewer {
 public:
     WindowSet(Session& session, Prompt& prompt, const std::filesystem::path& dataDirectory);
 
@@ -28,6 +29,10 @@ public:
 
     // The selection window, for the windows created before it.
     void pickPerson() override { m_selectiedlg.pickPerson(); }
+
+    // The help window is made the first time help is asked for: laying out
+    // its text browser would cost the start a third of its time.
+    void showHelp(HelpTopic topic) override;
 
 private:
     // Declared in creation order. A window may take a reference to one
@@ -40,7 +45,8 @@ private:
     Tdatadlg m_datadlg;
     THuwdlg m_huwdlg;
     Tfamiliedlg m_familiedlg;
-    HelpWindow m_help;
+    const Session& m_session;
+    std::unique_ptr<HelpWindow> m_help;
 };
 
 }  // namespace brinox

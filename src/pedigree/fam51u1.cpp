@@ -346,7 +346,7 @@ void TForm1::SelectieClick() {
 void TForm1::NieuwepersooninvoerenClick() {
     const auto number = newPersonNumber(m_session.persons);
     if (!number) {
-        warn(m_prompt, kTableFull);
+        warn(m_prompt, kTableFullMessage);
         return;
     }
     m_session.newPersonMode = true;

@@ -25,10 +25,6 @@ void deletePerson(Session& session, RecordNo n);
 // empty when the table is full.
 std::optional<RecordNo> newPersonNumber(const PersonTable& persons);
 
-inline constexpr const char* kTableFull =
-    "Er is geen plaats meer voor een nieuwe persoon:\nhet bestand bevat al 600 personen.\n\n"
-    "Verwijder eerst een persoon om een plaats vrij te maken.";
-
 // The messages of "Gedenkdag", in order: today's date and time, then every
 // birthday and day of death of today, or that there is none.
 std::vector<std::string> anniversaryMessages(const PersonTable& persons, const Moment& now);

@@ -7,6 +7,7 @@
 #include <QScreen>
 
 #include "persons/details_report.h"
+#include "widgets/placed.h"
 #include "widgets/qt_text.h"
 
 namespace brinox {
@@ -31,8 +32,7 @@ Tdatadlg::Tdatadlg(Session& session, Prompt& prompt, QWidget* parent)
     setAutoFillBackground(true);
     const int top = buildMenuBar();
 
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setObjectName("Memo1");
+    Memo1 = placed<QPlainTextEdit>(this, "Memo1", QRect(0, top, width(), height() - top));
     Memo1->setReadOnly(true);
     Memo1->setFrameShape(QFrame::NoFrame);
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -41,7 +41,6 @@ Tdatadlg::Tdatadlg(Session& session, Prompt& prompt, QWidget* parent)
     font.setStyleHint(QFont::Monospace);
     Memo1->setFont(font);
     Memo1->setToolTip(kHint);
-    Memo1->setGeometry(0, top, width(), height() - top);
     Memo1->installEventFilter(this);
     Memo1->viewport()->installEventFilter(this);
 }

@@ -10,6 +10,7 @@
 #include <QSpinBox>
 
 #include "store/name_formats.h"
+#include "widgets/placed.h"
 #include "widgets/qt_text.h"
 
 namespace brinox {
@@ -31,25 +32,15 @@ void setBackground(QWidget* widget, const QColor& colour) {
     widget->setAutoFillBackground(true);
 }
 
-QFrame* newPanel(QWidget* parent, const QString& name, const QColor& colour) {
-    auto* panel = new QFrame(parent);
-    panel->setObjectName(name);
+QFrame* newPanel(QWidget* parent, const QString& name, QRect place, const QColor& colour) {
+    auto* panel = placed<QFrame>(parent, name, place);
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     setBackground(panel, colour);
     return panel;
 }
 
-QLabel* newLabel(QWidget* parent, const QString& name, const QString& text, QRect place) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setGeometry(place);
-    return label;
-}
-
 QPushButton* newButton(QWidget* parent, const QString& name, const QString& text, QRect place, const char* hint) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setGeometry(place);
+    auto* button = placed<QPushButton>(parent, name, place, text);
     button->setToolTip(QString::fromUtf8(hint));
     button->setAutoDefault(false);
     return button;
@@ -70,20 +61,17 @@ THuwdlg::THuwdlg(Session& session, Prompt& prompt, PersonPicker& picker, QWidget
 }
 
 void THuwdlg::buildPersonA() {
-    newLabel(this, "Label1", "Van Persoon A:", QRect(16, 10, 120, 18));
-    QFrame* panel1 = newPanel(this, "Panel1", kYellow);
-    panel1->setGeometry(16, 30, 300, 30);
-    persnrlabel1 = newLabel(panel1, "persnrlabel1", QString(), QRect(8, 6, 40, 18));
-    perslabel1 = newLabel(panel1, "perslabel1", QString(), QRect(52, 6, 240, 18));
-    newLabel(this, "Label2", "met partner :", QRect(16, 74, 120, 18));
+    placed<QLabel>(this, "Label1", QRect(16, 10, 120, 18), "Van Persoon A:");
+    QFrame* panel1 = newPanel(this, "Panel1", QRect(16, 30, 300, 30), kYellow);
+    persnrlabel1 = placed<QLabel>(panel1, "persnrlabel1", QRect(8, 6, 40, 18));
+    perslabel1 = placed<QLabel>(panel1, "perslabel1", QRect(52, 6, 240, 18));
+    placed<QLabel>(this, "Label2", QRect(16, 74, 120, 18), "met partner :");
 }
 
 void THuwdlg::buildRow(int row) {
     const int top = kFirstRowTop + (row - 1) * kRowStep;
     Row& r = m_rows[static_cast<std::size_t>(row - 1)];
-    r.edit = new QSpinBox(this);
-    r.edit->setObjectName(QString("partner%1edit").arg(row));
-    r.edit->setGeometry(16, top, 64, 24);
+    r.edit = placed<QSpinBox>(this, QString("partner%1edit").arg(row), QRect(16, top, 64, 24));
     r.edit->setToolTip("Klik rechts voor de Partnerkeuze");
     // The right button chooses a partner; the field's own menu would hide that.
     r.edit->setContextMenuPolicy(Qt::PreventContextMenu);
@@ -94,18 +82,13 @@ void THuwdlg::buildRow(int row) {
     }
     connect(r.edit, &QSpinBox::valueChanged, this, [this, row] { partnereditChange(row); });
 
-    r.label = newLabel(this, QString("partner%1label").arg(row), QString(), QRect(90, top + 3, 220, 18));
-    r.panel = newPanel(this, QString("Panel%1").arg(row + 1), kLime);
-    r.panel->setGeometry(320, top - 3, 184, 30);
+    r.label = placed<QLabel>(this, QString("partner%1label").arg(row), QRect(90, top + 3, 220, 18));
+    r.panel = newPanel(this, QString("Panel%1").arg(row + 1), QRect(320, top - 3, 184, 30), kLime);
     r.panel->setToolTip("Stel dit s.v.p. juist in");
     r.panel->hide();
-    r.marriage = new QRadioButton("Huwelijk", r.panel);
-    r.marriage->setObjectName(QString("Radio%1h").arg(row));
-    r.marriage->setGeometry(8, 5, 76, 20);
+    r.marriage = placed<QRadioButton>(r.panel, QString("Radio%1h").arg(row), QRect(8, 5, 76, 20), "Huwelijk");
     r.marriage->setChecked(true);
-    r.relation = new QRadioButton("Vaste relatie", r.panel);
-    r.relation->setObjectName(QString("Radio%1v").arg(row));
-    r.relation->setGeometry(86, 5, 94, 20);
+    r.relation = placed<QRadioButton>(r.panel, QString("Radio%1v").arg(row), QRect(86, 5, 94, 20), "Vaste relatie");
 }
 
 void THuwdlg::buildButtons() {
@@ -120,11 +103,9 @@ void THuwdlg::buildButtons() {
     connect(cancelbtn, &QPushButton::clicked, this, &THuwdlg::reject);
     connect(selbtn, &QPushButton::clicked, this, &THuwdlg::selbtnClick);
 
-    auto* panel7 = newPanel(this, "Panel7", kAqua);
-    panel7->setGeometry(0, 306, kWidth, 24);
-    newLabel(panel7, "Panel7Text",
-             "Selecteer Partner met rechter muisklik op de spinedit, nadat Persoon A gedefinieerd is",
-             QRect(8, 3, kWidth - 16, 18));
+    auto* panel7 = newPanel(this, "Panel7", QRect(0, 306, kWidth, 24), kAqua);
+    placed<QLabel>(panel7, "Panel7Text", QRect(8, 3, kWidth - 16, 18),
+                   "Selecteer Partner met rechter muisklik op de spinedit, nadat Persoon A gedefinieerd is");
 }
 
 void THuwdlg::showEvent(QShowEvent* event) {

@@ -9,8 +9,6 @@
 
 namespace brinox {
 
-const char* const kTableFullMessage = "Het bestand is vol:\ner kunnen niet meer dan 600 personen in.";
-
 namespace {
 
 using Refusal = std::string;

@@ -60,7 +60,4 @@ StoreOutcome storePerson(Session& session, Prompt& prompt, EditMode mode, Record
 // The record a further new person gets: count + 1; empty when the table is full.
 std::optional<RecordNo> nextNewRecord(const PersonTable& persons);
 
-// Shown when no new person fits in the table any more.
-extern const char* const kTableFullMessage;
-
 }  // namespace brinox

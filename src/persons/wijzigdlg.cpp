@@ -13,6 +13,7 @@
 #include <QStyle>
 
 #include "persons/number_text.h"
+#include "widgets/placed.h"
 #include "widgets/qt_text.h"
 
 namespace brinox {
@@ -60,19 +61,15 @@ Twijzigdlg::Twijzigdlg(Session& session, Prompt& prompt, PersonPicker& picker, s
 
 QLineEdit* Twijzigdlg::addBox(const char* label, const char* name, const char* hint, int top, int width) {
     addLabel(this, label, kLabelLeft, top, kBoxLeft - kLabelLeft);
-    auto* box = new QLineEdit(this);
-    box->setObjectName(name);
+    auto* box = placed<QLineEdit>(this, name, QRect(kBoxLeft, top, width, kBoxHeight));
     box->setToolTip(QString::fromUtf8(hint));
-    box->setGeometry(kBoxLeft, top, width, kBoxHeight);
     return box;
 }
 
 void Twijzigdlg::buildControls() {
     addLabel(this, "record nummer", kLabelLeft, rowTop(0), kBoxLeft - kLabelLeft);
-    nredit = new QSpinBox(this);
-    nredit->setObjectName("nredit");
+    nredit = placed<QSpinBox>(this, "nredit", QRect(kBoxLeft, rowTop(0), 70, kBoxHeight));
     nredit->setRange(1, 800);
-    nredit->setGeometry(kBoxLeft, rowTop(0), 70, kBoxHeight);
     connect(nredit, &QSpinBox::valueChanged, this, &Twijzigdlg::nreditChange);
 
     sekseedit = addBox("Geslacht", "sekseedit", "Vul hier in 'm' of 'v'", rowTop(1), 28);
@@ -108,14 +105,10 @@ void Twijzigdlg::buildControls() {
 }
 
 void Twijzigdlg::buildButtons() {
-    wijzigbtn = new QPushButton("&Bestand zo wijzigen", this);
-    wijzigbtn->setObjectName("wijzigbtn");
+    wijzigbtn = placed<QPushButton>(this, "wijzigbtn", QRect(384, rowTop(0), 140, 28), "&Bestand zo wijzigen");
     wijzigbtn->setToolTip("Wijzigingen gaan naar het geheugen");
-    wijzigbtn->setGeometry(384, rowTop(0), 140, 28);
-    okbtn = new QPushButton("&Afsluiten", this);
-    okbtn->setObjectName("okbtn");
+    okbtn = placed<QPushButton>(this, "okbtn", QRect(384, rowTop(1) + 4, 140, 28), "&Afsluiten");
     okbtn->setToolTip("Wijzigingen worden NIET verwerkt");
-    okbtn->setGeometry(384, rowTop(1) + 4, 140, 28);
     // Enter in a box must not store by accident.
     for (QPushButton* button : {wijzigbtn, okbtn}) button->setAutoDefault(false);
     connect(wijzigbtn, &QPushButton::clicked, this, &Twijzigdlg::wijzigbtnClick);

@@ -16,6 +16,7 @@
 #include <QStyledItemDelegate>
 
 #include "selection/zoekdlg.h"
+#include "widgets/placed.h"
 #include "widgets/pressable.h"
 #include "widgets/qt_text.h"
 
@@ -150,14 +151,10 @@ Tselectiedlg::Tselectiedlg(Session& session, HelpViewer& help, Tzoekdlg& zoekdlg
     MainMenu1->setGeometry(0, 0, kClientWidth, menuHeight);
 
     // The client area below the menu bar, 483 by 414 as the window is drawn.
-    auto* client = new QWidget(this);
-    client->setObjectName("ClientArea");
-    client->setGeometry(0, menuHeight, kClientWidth, kClientHeight);
+    auto* client = placed<QWidget>(this, "ClientArea", QRect(0, menuHeight, kClientWidth, kClientHeight));
     setFixedSize(kClientWidth, menuHeight + kClientHeight);
 
-    ListBox1 = new PressableList(client);
-    ListBox1->setObjectName("ListBox1");
-    ListBox1->setGeometry(0, 0, kClientWidth, kListHeight);
+    ListBox1 = placed<PressableList>(client, "ListBox1", QRect(0, 0, kClientWidth, kListHeight));
     ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
     ListBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ListBox1->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
@@ -167,45 +164,31 @@ Tselectiedlg::Tselectiedlg(Session& session, HelpViewer& help, Tzoekdlg& zoekdlg
     connect(ListBox1, &PressableList::mouseDown, this, &Tselectiedlg::ListBox1MouseDown);
     connect(ListBox1, &QListWidget::itemDoubleClicked, this, &Tselectiedlg::ListBox1DblClick);
 
-    auto* groupBox1 = new QGroupBox("  Kies hier Persoon of Partner  ", client);
-    groupBox1->setObjectName("GroupBox1");
-    groupBox1->setGeometry(8, 262, 376, 84);
-    auto* label1 = new QLabel("Persoon", groupBox1);
-    label1->setObjectName("Label1");
-    label1->setGeometry(10, 24, 50, 16);
-    keuzebtn = new QPushButton(groupBox1);
-    keuzebtn->setObjectName("keuzebtn");
+    auto* groupBox1 =
+        placed<QGroupBox>(client, "GroupBox1", QRect(8, 262, 376, 84), "  Kies hier Persoon of Partner  ");
+    placed<QLabel>(groupBox1, "Label1", QRect(10, 24, 50, 16), "Persoon");
+    keuzebtn = placed<QPushButton>(groupBox1, "keuzebtn", QRect(62, 20, 304, 24));
     keuzebtn->setAutoDefault(false);
-    keuzebtn->setGeometry(62, 20, 304, 24);
-    auto* label2 = new QLabel("Partner", groupBox1);
-    label2->setObjectName("Label2");
-    label2->setGeometry(10, 54, 50, 16);
-    relatbtn = new QPushButton(groupBox1);
-    relatbtn->setObjectName("relatbtn");
+    placed<QLabel>(groupBox1, "Label2", QRect(10, 54, 50, 16), "Partner");
+    relatbtn = placed<QPushButton>(groupBox1, "relatbtn", QRect(62, 50, 304, 24));
     relatbtn->setAutoDefault(false);
-    relatbtn->setGeometry(62, 50, 304, 24);
     connect(keuzebtn, &QPushButton::clicked, this, &Tselectiedlg::keuzebtnClick);
     connect(relatbtn, &QPushButton::clicked, this, &Tselectiedlg::relatbtnClick);
 
-    cancelbtn = new QPushButton("&Cancel", client);
-    cancelbtn->setObjectName("cancelbtn");
+    cancelbtn = placed<QPushButton>(client, "cancelbtn", QRect(396, 292, 78, 26), "&Cancel");
     cancelbtn->setAutoDefault(false);
-    cancelbtn->setGeometry(396, 292, 78, 26);
     connect(cancelbtn, &QPushButton::clicked, this, &Tselectiedlg::cancelbtnClick);
 
-    auto* panel1 = new QFrame(client);
-    panel1->setObjectName("Panel1");
+    auto* panel1 = placed<QFrame>(client, "Panel1", QRect(0, 352, kClientWidth, kClientHeight - 352));
     panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    panel1->setGeometry(0, 352, kClientWidth, kClientHeight - 352);
     const char* const instructions[] = {
         "In de lijst staan alle personen, gerangschikt volgens het criterium in de titelbalk.",
         "De Persoon-knop toont de aangeklikte persoon uit de lijst en de Partner op de knop daaronder",
         "U selecteert een naam door op een van deze knoppen te drukken.",
     };
     for (int i = 0; i < 3; ++i) {
-        auto* label = new QLabel(instructions[i], panel1);
-        label->setObjectName(QString("Label%1").arg(i + 3));
-        label->setGeometry(8, 5 + i * 17, kClientWidth - 16, 16);
+        placed<QLabel>(panel1, QString("Label%1").arg(i + 3), QRect(8, 5 + i * 17, kClientWidth - 16, 16),
+                       instructions[i]);
     }
 
     // The window sees keys before its controls.

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "widgets/placed.h"
 #include "widgets/qt_text.h"
 
 namespace brinox {
@@ -14,20 +15,12 @@ Tzoekdlg::Tzoekdlg(Session& session, Prompt& prompt, QWidget* parent)
     setWindowTitle("Zoekwoord in de inforegels");
     setFont(QFont("Arial", 8));
     setFixedSize(300, 110);
-    auto* label1 = new QLabel("Zoeken naar:", this);
-    label1->setObjectName("Label1");
-    label1->setGeometry(16, 14, 200, 16);
-    Edit1 = new QLineEdit(this);
-    Edit1->setObjectName("Edit1");
-    Edit1->setGeometry(16, 34, 268, 22);
+    placed<QLabel>(this, "Label1", QRect(16, 14, 200, 16), "Zoeken naar:");
+    Edit1 = placed<QLineEdit>(this, "Edit1", QRect(16, 34, 268, 22));
     // The information lines hold at most 80 characters: a longer word finds nobody.
     Edit1->setMaxLength(80);
-    auto* cancelbtn = new QPushButton("&Cancel", this);
-    cancelbtn->setObjectName("cancelbtn");
-    cancelbtn->setGeometry(112, 70, 80, 26);
-    auto* okbtn = new QPushButton("&Ok", this);
-    okbtn->setObjectName("okbtn");
-    okbtn->setGeometry(204, 70, 80, 26);
+    auto* cancelbtn = placed<QPushButton>(this, "cancelbtn", QRect(112, 70, 80, 26), "&Cancel");
+    auto* okbtn = placed<QPushButton>(this, "okbtn", QRect(204, 70, 80, 26), "&Ok");
     okbtn->setDefault(true);
     connect(okbtn, &QPushButton::clicked, this, &Tzoekdlg::okbtnClick);
     connect(cancelbtn, &QPushButton::clicked, this, &Tzoekdlg::cancelbtnClick);

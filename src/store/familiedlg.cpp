@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "store/family_choice.h"
+#include "widgets/placed.h"
 #include "widgets/qt_text.h"
 
 namespace brinox {
@@ -15,23 +16,13 @@ Tfamiliedlg::Tfamiliedlg(Session& session, Prompt& prompt, QWidget* parent)
     setObjectName("familiedlg");
     setWindowTitle("Naam van familiebestand");
     setFixedSize(340, 130);
-    auto* label1 = new QLabel("Type een nieuwe naam,   of klik op ", this);
-    label1->setObjectName("Label1");
-    label1->setGeometry(16, 10, 220, 16);
-    auto* label2 = new QLabel("het pijltje voor beschikbare namen", this);
-    label2->setObjectName("Label2");
-    label2->setGeometry(16, 28, 220, 16);
-    ComboBox1 = new QComboBox(this);
-    ComboBox1->setObjectName("ComboBox1");
+    placed<QLabel>(this, "Label1", QRect(16, 10, 220, 16), "Type een nieuwe naam,   of klik op ");
+    placed<QLabel>(this, "Label2", QRect(16, 28, 220, 16), "het pijltje voor beschikbare namen");
+    ComboBox1 = placed<QComboBox>(this, "ComboBox1", QRect(16, 60, 210, 26));
     ComboBox1->setEditable(true);
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
-    ComboBox1->setGeometry(16, 60, 210, 26);
-    auto* cancelbtn = new QPushButton("&Cancel", this);
-    cancelbtn->setObjectName("cancelbtn");
-    cancelbtn->setGeometry(244, 20, 80, 28);
-    auto* okbtn = new QPushButton("&Ok", this);
-    okbtn->setObjectName("okbtn");
-    okbtn->setGeometry(244, 60, 80, 28);
+    auto* cancelbtn = placed<QPushButton>(this, "cancelbtn", QRect(244, 20, 80, 28), "&Cancel");
+    auto* okbtn = placed<QPushButton>(this, "okbtn", QRect(244, 60, 80, 28), "&Ok");
     okbtn->setDefault(true);
     connect(okbtn, &QPushButton::clicked, this, &Tfamiliedlg::okbtnClick);
     connect(cancelbtn, &QPushButton::clicked, this, &Tfamiliedlg::cancelbtnClick);

@@ -58,7 +58,7 @@ void startSession(Session& session, Prompt& prompt, const std::filesystem::path&
 
 bool LoadFamily(Session& session, Prompt& prompt) {
     const auto files = familyFiles(session.dataDirectory, session.familyCode);
-    if (const int error = finishInterruptedSave(files.pair())) reportIoError(prompt, error, files.marker);
+    if (const int error = finishInterruptedSave(files.pair())) reportIoError(prompt, error, files.persons);
 
     auto persons = readPersonFile(files.persons);
     if (const auto* failure = std::get_if<ReadError>(&persons)) {

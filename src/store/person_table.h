@@ -82,4 +82,9 @@ private:
     int m_count = 0;
 };
 
+// Shown when no new person fits in the table any more.
+inline constexpr const char* kTableFullMessage =
+    "Er is geen plaats meer voor een nieuwe persoon:\nhet bestand bevat al 600 personen.\n\n"
+    "Verwijder eerst een persoon om een plaats vrij te maken.";
+
 }  // namespace brinox

@@ -78,9 +78,10 @@ std::optional<PairSaveFailure> replaceFilePair(const FilePair& files, std::span<
     if (const int error = writeAndSync(files.marker, nothing, calls)) return abandon(PairStage::Commit, error);
     if (calls.syncDirectory(files.marker.parent_path()) != 0) return abandon(PairStage::Commit, errno);
 
-    // Committed: from here on the new pair is what the family holds, and a
-    // failure is mended by the next finishInterruptedSave.
-    if (const int error = finishInterruptedSave(files, calls)) return PairSaveFailure{PairStage::Commit, error};
+    // Committed: from here on the new pair is what the family holds. Should
+    // moving it into place fail now, the next finishInterruptedSave (every
+    // load and every save starts with one) completes it, so the save stands.
+    (void)finishInterruptedSave(files, calls);
     return std::nullopt;
 }
 

@@ -21,8 +21,9 @@ namespace brinox {
 // Two files that only make sense together, replaced as one: both new files
 // are written and flushed beside the old ones, then a marker file commits the
 // save, then both are renamed into place and the marker removed. A save cut
-// short before the marker leaves the old pair; after it, the next
-// finishInterruptedSave installs the new pair.
+// short before the marker leaves the old pair and answers its failure; once
+// the marker is written the save has succeeded, and whatever of the renames
+// did not happen the next finishInterruptedSave completes.
 struct FilePair {
     std::filesystem::path first;
     std::filesystem::path second;

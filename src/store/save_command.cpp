@@ -49,7 +49,8 @@ bool SaveFamily(Session& session, Prompt& prompt) {
         if (failure->stage == PairStage::First) {
             inform(prompt, "IO-fout " + std::to_string(failure->error) + " bij schrijven van de DA1-file");
         } else {
-            reportIoError(prompt, failure->error, failure->stage == PairStage::Second ? files.unions : files.marker);
+            // The commit marker is no file the user knows; the family's person file is.
+            reportIoError(prompt, failure->error, failure->stage == PairStage::Second ? files.unions : files.persons);
         }
         return false;
     }

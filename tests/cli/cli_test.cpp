@@ -4,14 +4,13 @@
 #include <cstdint>
 #include <filesystem>
 #include <set>
-#include <sstream>
 #include <string>
 #include <variant>
 #include <vector>
 
-#include "cli/cli_commands.h"
 #include "store/config_file.h"
 #include "store/family_files.h"
+#include "support/cli_run.h"
 #include "support/family_builder.h"
 #include "support/temp_dir.h"
 
@@ -19,18 +18,6 @@ namespace brinox::testing {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-
-struct CliRun {
-    int code = -1;
-    std::string out;
-    std::string err;
-};
-
-CliRun run(const std::vector<std::string>& arguments) {
-    std::ostringstream out, err;
-    const int code = runCli(arguments, out, err);
-    return {code, out.str(), err.str()};
-}
 
 // The names in a directory, to see that a command left no stray files behind.
 std::set<std::string> entries(const std::filesystem::path& directory) {
@@ -85,7 +72,7 @@ TEST_F(CliPersons, PrintsEveryRecordWithEscapesUtf8AndEmptyDates) {
     persons.erase(RecordNo(4));
     writeFamily(session, dir.path(), "SMIT");
 
-    const auto result = run({"--data", data(), "persons"});
+    const auto result = runCommandLine({"--data", data(), "persons"});
 
     EXPECT_EQ(result.code, 0);
     EXPECT_EQ(result.out,
@@ -101,7 +88,7 @@ TEST_F(CliPersons, EmptyFamilyPrintsNothing) {
     ASSERT_EQ(std::filesystem::file_size(files("LEEG").persons), 0u);
 
     for (const char* command : {"persons", "unions", "resave"}) {
-        const auto result = run({"--data", data(), command});
+        const auto result = runCommandLine({"--data", data(), command});
         EXPECT_EQ(result.code, 0) << command;
         EXPECT_EQ(result.out, "") << command;
         EXPECT_EQ(result.err, "") << command;
@@ -119,7 +106,7 @@ TEST_F(CliUnions, PrintsUsedEntriesPackedAsLoaded) {
     raw[18] = 3, raw[20] = 4, raw[22] = 0;
     writeBytes(files("SMIT").unions, raw);
 
-    const auto result = run({"unions", "--data", data()});
+    const auto result = runCommandLine({"unions", "--data", data()});
 
     EXPECT_EQ(result.code, 0);
     EXPECT_EQ(result.out, "union\t1\t1\t2\t1\nunion\t2\t3\t4\t0\n");
@@ -139,7 +126,7 @@ TEST_F(CliOptions, StandBeforeOrAfterTheCommandWithOrWithoutEquals) {
              {"persons", "--family=Bos", "--data", data()},
              {"--selected", "1", "persons", "--data", data()},
          }) {
-        const auto result = run(arguments);
+        const auto result = runCommandLine(arguments);
         EXPECT_EQ(result.code, 0) << arguments.back();
         EXPECT_EQ(result.out, expected) << arguments.back();
         EXPECT_EQ(result.err, "") << arguments.back();
@@ -153,7 +140,7 @@ TEST_F(CliOptions, FamilyIsUpperCasedAccentsIncluded) {
     addPerson(session.persons, {.sex = 'm', .familyName = "Bos", .firstNames = "Kees"});
     writeFamily(session, dir.path(), "BOS");  // brinox.cfg names BOS
 
-    const auto result = run({"--data", data(), "--family", "dé jong", "pedigree", "1"});
+    const auto result = runCommandLine({"--data", data(), "--family", "dé jong", "pedigree", "1"});
 
     EXPECT_EQ(result.code, 0);
     EXPECT_EQ(result.out.substr(0, result.out.find('\n')),
@@ -169,7 +156,7 @@ TEST_F(CliOptions, ConfigurationWithoutCodeOpensVdorkum) {
     const auto bytes = encodeConfiguration(config);
     writeBytes(dir / "brinox.cfg", {bytes.begin(), bytes.end()});
 
-    const auto result = run({"--data", data(), "persons"});
+    const auto result = runCommandLine({"--data", data(), "persons"});
 
     EXPECT_EQ(result.code, 0);
     EXPECT_EQ(result.out, "person\t1\tv\tDorkum\tAns\t0-0-0\t0-0-0\t0\t0\t\t\n");
@@ -201,7 +188,7 @@ TEST_F(CliExitCodes, WrongUsageIsOneWithAMessageOnStderr) {
         {{"--data", d, "pedigree", "1", "--width", "breed"}, "--width needs a number of pixels\n"},
     };
     for (const auto& [arguments, message] : cases) {
-        const auto result = run(arguments);
+        const auto result = runCommandLine(arguments);
         EXPECT_EQ(result.code, 1) << message;
         EXPECT_EQ(result.out, "") << message;
         EXPECT_EQ(result.err, message);
@@ -210,7 +197,7 @@ TEST_F(CliExitCodes, WrongUsageIsOneWithAMessageOnStderr) {
 
 TEST_F(CliExitCodes, UnreadableFamilyIsTwoWithTheProgramsMessage) {
     // No brinox.cfg and no family at all.
-    auto result = run({"--data", data(), "persons"});
+    auto result = runCommandLine({"--data", data(), "persons"});
     EXPECT_EQ(result.code, 2);
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(result.err, "Er is nog geen familie-bestand aanwezig\n");
@@ -218,14 +205,14 @@ TEST_F(CliExitCodes, UnreadableFamilyIsTwoWithTheProgramsMessage) {
     // brinox.cfg names a family whose folder is missing.
     addPerson(session.persons, {.sex = 'm', .familyName = "X"});
     writeFamily(session, dir.path(), "SMIT");
-    result = run({"--data", data(), "--family", "jansen", "pedigree", "1"});
+    result = runCommandLine({"--data", data(), "--family", "jansen", "pedigree", "1"});
     EXPECT_EQ(result.code, 2);
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(result.err, "Er is nog geen familie-bestand aanwezig\n");
 
     // The person file is there, the union file is not.
     std::filesystem::remove(files("SMIT").unions);
-    result = run({"--data", data(), "unions"});
+    result = runCommandLine({"--data", data(), "unions"});
     EXPECT_EQ(result.code, 2);
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(result.err, "Bestand of map niet gevonden.\n" + files("SMIT").unions.string() + "\n");
@@ -264,7 +251,7 @@ TEST_F(CliResaveFamily, RightPasswordWritesBothFilesWhole) {
     writeUntidyFamily("VDORKUM");
     const Bytes wholeRecords(personsBefore.begin(), personsBefore.end() - 100);
 
-    const auto result = run({"resave", "--data", data(), "--password=Tjalko"});
+    const auto result = runCommandLine({"resave", "--data", data(), "--password=Tjalko"});
 
     EXPECT_EQ(result.code, 0);
     EXPECT_EQ(result.out, "message\tinformation\tHet bestand is op disk bijgewerkt\n");
@@ -279,14 +266,14 @@ TEST_F(CliResaveFamily, RightPasswordWritesBothFilesWhole) {
 TEST_F(CliResaveFamily, OtherFamiliesTakeTheirOwnPassword) {
     writeUntidyFamily("SMIT");
 
-    auto result = run({"--data", data(), "--password", "Tjalko", "resave"});
+    auto result = runCommandLine({"--data", data(), "--password", "Tjalko", "resave"});
     EXPECT_EQ(result.code, 1);
     EXPECT_EQ(result.out,
               "message\tinformation\tTjalko\\nis niet het goede wachtwoord.\n"
               "message\twarning\tGeen goed wachtwoord ontvangen.\\nHet bestand is niet bijgewerkt.\n");
     expectUntouched("SMIT");
 
-    result = run({"--data", data(), "--password", "7341PX", "resave"});
+    result = runCommandLine({"--data", data(), "--password", "7341PX", "resave"});
     EXPECT_EQ(result.code, 0);
     EXPECT_EQ(result.out, "message\tinformation\tHet bestand is op disk bijgewerkt\n");
     EXPECT_EQ(fileBytes(files("SMIT").unions).size(), 2406u);
@@ -295,7 +282,7 @@ TEST_F(CliResaveFamily, OtherFamiliesTakeTheirOwnPassword) {
 TEST_F(CliResaveFamily, WrongPasswordIsShownOnceThenTheWarning) {
     writeUntidyFamily("VDORKUM");
 
-    const auto result = run({"--data", data(), "resave", "--password", "tjalko é"});
+    const auto result = runCommandLine({"--data", data(), "resave", "--password", "tjalko é"});
 
     EXPECT_EQ(result.code, 1);
     EXPECT_EQ(result.out,
@@ -307,7 +294,7 @@ TEST_F(CliResaveFamily, WrongPasswordIsShownOnceThenTheWarning) {
 TEST_F(CliResaveFamily, MissingPasswordGivesOnlyTheWarning) {
     writeUntidyFamily("VDORKUM");
 
-    const auto result = run({"--data", data(), "resave"});
+    const auto result = runCommandLine({"--data", data(), "resave"});
 
     EXPECT_EQ(result.code, 1);
     EXPECT_EQ(result.out, "message\twarning\tGeen goed wachtwoord ontvangen.\\nHet bestand is niet bijgewerkt.\n");
@@ -344,7 +331,7 @@ protected:
 };
 
 TEST_F(CliPedigreeFamily, PrintsPanelsPartnerAndChildrenLines) {
-    const auto result = run({"--data", data(), "pedigree", "5"});
+    const auto result = runCommandLine({"--data", data(), "pedigree", "5"});
 
     EXPECT_EQ(result.code, 0);
     EXPECT_EQ(result.err, "");
@@ -367,7 +354,7 @@ TEST_F(CliPedigreeFamily, PrintsPanelsPartnerAndChildrenLines) {
 }
 
 TEST_F(CliPedigreeFamily, PersonWithoutPartnerOrChildrenHasAnEmptyLabel) {
-    const auto result = run({"pedigree", "9", "--data", data()});
+    const auto result = runCommandLine({"pedigree", "9", "--data", data()});
 
     EXPECT_EQ(result.code, 0);
     EXPECT_EQ(result.out, "caption\t  DIJK  *** Takkenbos ***       Kwartierstaat van Eva  Dijk\n"
@@ -382,13 +369,13 @@ TEST_F(CliPedigreeFamily, PersonWithoutPartnerOrChildrenHasAnEmptyLabel) {
 }
 
 TEST_F(CliPedigreeFamily, WidthAddsTheLayoutAfterTheList) {
-    const auto plain = run({"--data", data(), "pedigree", "3"});
+    const auto plain = runCommandLine({"--data", data(), "pedigree", "3"});
     ASSERT_EQ(plain.code, 0);
 
     // Width 800: H = 400; the father's parents end at 5 + 250 and start at
     // 400 - 250 - 5 = 145, their centres 130 and 270 meet at 200, so the
     // father goes to 200 - 125 = 75 and the mother 400 further.
-    auto result = run({"--data", data(), "pedigree", "3", "--width", "800"});
+    auto result = runCommandLine({"--data", data(), "pedigree", "3", "--width", "800"});
     EXPECT_EQ(result.code, 0);
     EXPECT_EQ(result.out, plain.out +
                               "layout\topa_v1\t5\t5\n"
@@ -409,7 +396,7 @@ TEST_F(CliPedigreeFamily, WidthAddsTheLayoutAfterTheList) {
 
     // An odd width: every halving rounds down (1001 div 2 = 500, and the
     // list's (1001 - 498) div 2 = 251).
-    result = run({"--width=1001", "--data", data(), "pedigree", "3"});
+    result = runCommandLine({"--width=1001", "--data", data(), "pedigree", "3"});
     EXPECT_EQ(result.code, 0);
     EXPECT_EQ(result.out, plain.out +
                               "layout\topa_v1\t5\t5\n"
@@ -451,7 +438,7 @@ TEST(CliDemoFamily, ReadsAndShowsTheStartPerson) {
     const auto content = std::get<PersonFileContent>(readPersonFile(files.persons));
     for (std::size_t i = 0; i < content.records.size(); ++i) EXPECT_EQ(content.records[i].number, i + 1);
 
-    const auto persons = run({"--data", demo.string(), "persons"});
+    const auto persons = runCommandLine({"--data", demo.string(), "persons"});
     ASSERT_EQ(persons.code, 0) << persons.err;
     const auto lines = valuesOf(persons.out, "person");
     EXPECT_GE(lines.size(), 35u);
@@ -461,7 +448,7 @@ TEST(CliDemoFamily, ReadsAndShowsTheStartPerson) {
         EXPECT_NE(persons.out.find(name), std::string::npos) << name;
     }
 
-    const auto pedigree = run({"--data", demo.string(), "pedigree", std::to_string(start)});
+    const auto pedigree = runCommandLine({"--data", demo.string(), "pedigree", std::to_string(start)});
     ASSERT_EQ(pedigree.code, 0) << pedigree.err;
     for (const char* panel : {"opa_v1", "oma_v1", "opa_m1", "oma_m1", "vader1", "moeder1", "zelf1"}) {
         const auto text = valuesOf(pedigree.out, panel);

@@ -8,7 +8,7 @@
 #include <QTest>
 
 #include "pedigree/fam51u1.h"
-#include "selection/person_picker.h"
+#include "support/fake_picker.h"
 #include "support/family_builder.h"
 #include "support/scripted_prompt.h"
 #include "support/temp_dir.h"
@@ -21,19 +21,8 @@ namespace {
 
 using testing::addPerson;
 using testing::addUnion;
+using testing::FakePicker;
 using testing::Texts;
-
-// Hands back prepared choices as the selection window would.
-struct FakePicker : PersonPicker {
-    explicit FakePicker(Session& s) : session(s) {}
-    void pickPerson() override {
-        referenceSeen = session.selection.reference;
-        session.selection.result = next;
-    }
-    Session& session;
-    std::string next;
-    RecordNo referenceSeen;
-};
 
 struct FakeHelp : HelpViewer {
     void showHelp(HelpTopic topic) override { topics.push_back(topic); }
@@ -77,10 +66,10 @@ protected:
 };
 
 TEST_F(MainWindowCommands, DeleteAsksFirstAndCancelChangesNothing) {
-    picker.next = "1";
+    picker.choices = {"1", "1"};  // asked again from the pop-up menu below
     prompt.buttons = {Button::Cancel};
     action("Verwijderpersoon1")->trigger();
-    EXPECT_EQ(picker.referenceSeen, RecordNo(3));
+    EXPECT_EQ(picker.lastReference(), RecordNo(3));
     EXPECT_EQ(prompt.shown, Texts{"Wilt U de persoon \n1 Jan Dorkum(geb.: 1920)\n uit het bestand VDORKUM\nverwijderen?"});
     EXPECT_EQ(label("vader1")->text(), "Jan  Dorkum");
     EXPECT_FALSE(session.changed);
@@ -93,20 +82,20 @@ TEST_F(MainWindowCommands, DeleteAsksFirstAndCancelChangesNothing) {
 
     prompt.shown.clear();
     for (const std::string nobody : {"", "0", "9"}) {
-        picker.next = nobody;
+        picker.choices = {nobody};
         action("Verwijderpersoon1")->trigger();
     }
     EXPECT_TRUE(prompt.shown.empty()) << "nothing to delete without a person";
 }
 
 TEST_F(MainWindowCommands, SelectionMovesThePedigreeOnlyToARealPerson) {
-    picker.next = "0";
+    picker.choices = {"0"};
     action("Selectie1")->trigger();
     EXPECT_EQ(label("zelf1")->text(), "Piet  Dorkum");
-    picker.next = "2";
+    picker.choices = {"2"};
     action("Selectie1")->trigger();
     EXPECT_EQ(label("zelf1")->text(), "Anna  Smit");
-    EXPECT_EQ(picker.referenceSeen, RecordNo(3));
+    EXPECT_EQ(picker.lastReference(), RecordNo(3));
 }
 
 TEST_F(MainWindowCommands, ColourDialogPresetsTheDefaultAndCancelAppliesIt) {

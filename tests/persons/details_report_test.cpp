@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "cli/cli_commands.h"
 #include "persons/details_report.h"
+#include "support/cli_run.h"
 #include "support/family_builder.h"
 #include "support/scripted_prompt.h"
 #include "support/temp_dir.h"
@@ -13,6 +11,7 @@ namespace {
 
 using testing::addPerson;
 using testing::addUnion;
+using testing::runCommandLine;
 using testing::Texts;
 
 const std::string kLine(136, '-');
@@ -126,17 +125,6 @@ TEST_F(DetailsReport, PartnersInTableOrderOnTheSideOfTheSex) {
     EXPECT_EQ(hers.at(12), kLine);
 }
 
-struct CliRun {
-    int code = -1;
-    std::string out, err;
-};
-
-CliRun runDetails(const std::vector<std::string>& arguments) {
-    std::ostringstream out, err;
-    const int code = runCli(arguments, out, err);
-    return {code, out.str(), err.str()};
-}
-
 TEST(CliDetails, PrintsOneLinePerReportLineForTheGivenDay) {
     testing::TempDir dir;
     Session family;
@@ -145,7 +133,7 @@ TEST(CliDetails, PrintsOneLinePerReportLineForTheGivenDay) {
     addUnion(family.unions, RecordNo(1), RecordNo(2), false);
     testing::writeFamily(family, dir.path(), "DORKUM", 1);
 
-    const auto run = runDetails({"--data", dir.path().string(), "details", "2", "--today", "2000-01-01"});
+    const auto run = runCommandLine({"--data", dir.path().string(), "details", "2", "--today", "2000-01-01"});
     EXPECT_EQ(run.code, 0) << run.err;
     const std::string dashes = "line\t" + kLine + "\n";
     EXPECT_EQ(run.out, "line\t  Recordnummer : 2\n"
@@ -164,7 +152,7 @@ TEST(CliDetails, PrintsOneLinePerReportLineForTheGivenDay) {
                            "line\t  \n"
                            "line\t  \n");
 
-    const auto outside = runDetails({"--data", dir.path().string(), "details", "3"});
+    const auto outside = runCommandLine({"--data", dir.path().string(), "details", "3"});
     EXPECT_EQ(outside.code, 1);
     EXPECT_EQ(outside.out, "");
     EXPECT_EQ(outside.err, "record number outside 1..2: 3\n");

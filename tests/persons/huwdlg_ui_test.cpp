@@ -7,10 +7,10 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTest>
-#include <deque>
 #include <memory>
 
 #include "persons/huwdlg.h"
+#include "support/fake_picker.h"
 #include "support/family_builder.h"
 #include "support/scripted_prompt.h"
 
@@ -19,27 +19,8 @@ namespace {
 
 using testing::addPerson;
 using testing::addUnion;
+using testing::FakePicker;
 using testing::Texts;
-
-// Stands in for the selection window: hands back the prepared choices in
-// turn (remembering the reference person it was given), and nothing, as
-// Cancel does, when none is left.
-class ChoosingPicker : public PersonPicker {
-public:
-    explicit ChoosingPicker(Session& session) : m_session(session) {}
-
-    void pickPerson() override {
-        references.push_back(m_session.selection.reference.value);
-        m_session.selection.result = choices.empty() ? std::string() : choices.front();
-        if (!choices.empty()) choices.pop_front();
-    }
-
-    std::deque<std::string> choices;
-    std::vector<int> references;
-
-private:
-    Session& m_session;
-};
 
 class UnionWindow : public ::testing::Test {
 protected:
@@ -65,7 +46,7 @@ protected:
 
     Session session;
     testing::ScriptedPrompt prompt;
-    ChoosingPicker picker{session};
+    FakePicker picker{session};
     std::unique_ptr<THuwdlg> window;
 };
 
@@ -80,7 +61,8 @@ TEST_F(UnionWindow, RegistersPartnersChosenWithTheRightButtonThenRemovesOne) {
     picker.choices = {"2", "3"};
     rightClick(1);
     rightClick(2);
-    EXPECT_EQ(picker.references, (std::vector<int>{9, 1})) << "only rows 2..5 hand Person A over";
+    EXPECT_EQ(picker.references, (std::vector<RecordNo>{RecordNo(9), RecordNo(1)}))
+        << "only rows 2..5 hand Person A over";
     EXPECT_EQ(partnerLabel(1), QString::fromUtf8("Ren\u00e9e Vries"));
     EXPECT_TRUE(panelShown(2));
     EXPECT_FALSE(panelShown(3));
@@ -128,7 +110,7 @@ TEST_F(UnionWindow, AnotherPersonABecomesTheSelectedPersonWithHerOwnRows) {
     EXPECT_EQ(edit(1)->value(), 3);
     picker.choices = {"2"};
     click("selbtn");
-    EXPECT_EQ(picker.references, std::vector<int>{1});
+    EXPECT_EQ(picker.references, std::vector<RecordNo>{RecordNo(1)});
     EXPECT_EQ(session.selectedPerson, RecordNo(2));
     EXPECT_EQ(label("persnrlabel1"), "2");
     EXPECT_EQ(label("perslabel1"), QString::fromUtf8("Ren\u00e9e Vries"));

@@ -8,11 +8,11 @@
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
-#include <deque>
 #include <memory>
 #include <vector>
 
 #include "persons/wijzigdlg.h"
+#include "support/fake_picker.h"
 #include "support/family_builder.h"
 #include "support/scripted_prompt.h"
 
@@ -20,26 +20,8 @@ namespace brinox {
 namespace {
 
 using testing::addPerson;
+using testing::FakePicker;
 using testing::Texts;
-
-// Stands in for the selection window: hands back the prepared choices in
-// turn, and nothing (as Cancel does) when none is left.
-class FakePicker : public PersonPicker {
-public:
-    explicit FakePicker(Session& session) : m_session(session) {}
-
-    void pickPerson() override {
-        ++calls;
-        m_session.selection.result = choices.empty() ? std::string() : choices.front();
-        if (!choices.empty()) choices.pop_front();
-    }
-
-    std::deque<std::string> choices;
-    int calls = 0;
-
-private:
-    Session& m_session;
-};
 
 class EditWindow : public ::testing::Test {
 protected:
@@ -188,7 +170,7 @@ TEST_F(EditWindow, ChangesARecordChosenWithTheSpinner) {
     QTest::mouseClick(nredit()->findChild<QLineEdit*>(), Qt::RightButton);
     EXPECT_EQ(nredit()->value(), 5);
     EXPECT_EQ(box("naamedit")->text(), "Smit");
-    EXPECT_EQ(picker.calls, 1);
+    EXPECT_EQ(picker.calls(), 1);
 }
 
 TEST_F(EditWindow, SpinnerAboveCountComesBackToTheLastRecord) {
@@ -202,7 +184,7 @@ TEST_F(EditWindow, SpinnerAboveCountComesBackToTheLastRecord) {
     openForNewPerson(4);
     QTest::mouseClick(nredit(), Qt::RightButton);
     nredit()->setValue(2);
-    EXPECT_EQ(picker.calls, 0) << "the number of a new person cannot be changed";
+    EXPECT_EQ(picker.calls(), 0) << "the number of a new person cannot be changed";
     EXPECT_EQ(window->windowTitle(), "Invoeren van een nieuwe persoon met nummer 4");
 }
 
@@ -244,7 +226,7 @@ TEST_F(EditWindow, ParentBoxesRefuseTheWrongPersonAndALeftClickReusesTheLastChoi
     EXPECT_EQ(box("moeder")->text(), "[5]  Anna  Smit");
     EXPECT_EQ(box("vader")->text(), "[0]");
     EXPECT_EQ(prompt.shown, Texts{"De aangewezene is een vrouw"});
-    EXPECT_EQ(picker.calls, 5);
+    EXPECT_EQ(picker.calls(), 5);
     EXPECT_EQ(session.persons.getMother(RecordNo(3)), RecordNo(2)) << "nothing is stored before the button";
 }
 
@@ -276,7 +258,7 @@ TEST_F(EditWindow, LaidOutWithItsTextsAndClosesWithoutStoring) {
     EXPECT_TRUE(box("vader")->isReadOnly());
 
     QTest::mouseClick(box("gdatedit"), Qt::RightButton);  // only a beep
-    EXPECT_EQ(picker.calls, 0);
+    EXPECT_EQ(picker.calls(), 0);
     EXPECT_EQ(standardMenusShown(), 0);
     EXPECT_EQ(box("gdatedit")->text(), "12-5-1920");
 

@@ -1,29 +1,16 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "cli/cli_commands.h"
 #include "selection/selection_lists.h"
 #include "store/ansi_text.h"
+#include "support/cli_run.h"
 #include "support/family_builder.h"
 #include "support/temp_dir.h"
 
 namespace brinox::testing {
 namespace {
-
-struct Run {
-    int code = -1;
-    std::string out;
-    std::string err;
-};
-
-Run run(const std::vector<std::string>& arguments) {
-    std::ostringstream out, err;
-    const int code = runCli(arguments, out, err);
-    return {code, out.str(), err.str()};
-}
 
 // A filled line as printed: filled in Windows-1252, then converted.
 std::string filled(const std::string& ansi, int r) { return ansiToUtf8(fillAndNumber(ansi, RecordNo(r))); }
@@ -50,7 +37,7 @@ protected:
 };
 
 TEST_F(CliSelect, FamilyNameListWithBothButtons) {
-    const auto result = run(args({"select", "familienaam"}));
+    const auto result = runCommandLine(args({"select", "familienaam"}));
     ASSERT_EQ(result.code, 0) << result.err;
     EXPECT_EQ(result.out, "title\tAlfabetische personenlijst gerangschikt naar Familienaam\n"
                           "persoon\t1  Piet Dorkum\n"
@@ -61,7 +48,7 @@ TEST_F(CliSelect, FamilyNameListWithBothButtons) {
 }
 
 TEST_F(CliSelect, RecordNumberListWithAReferenceWithoutPartner) {
-    const auto result = run(args({"--selected", "2", "select", "recordnummer", "--reference", "3"}));
+    const auto result = runCommandLine(args({"--selected", "2", "select", "recordnummer", "--reference", "3"}));
     ASSERT_EQ(result.code, 0) << result.err;
     EXPECT_EQ(result.out, "title\tAlfabetische personenlijst gerangschikt naar recordnummer\n"
                           "persoon\t2  Ren\u00e9e Vries\n"
@@ -72,7 +59,7 @@ TEST_F(CliSelect, RecordNumberListWithAReferenceWithoutPartner) {
 }
 
 TEST_F(CliSelect, KeywordListWithALowerCaseWord) {
-    const auto result = run(args({"select", "zoekwoord", "--word", "bakker"}));
+    const auto result = runCommandLine(args({"select", "zoekwoord", "--word", "bakker"}));
     ASSERT_EQ(result.code, 0) << result.err;
     EXPECT_EQ(result.out, "title\tPersonen, waarbij BAKKER in een inforegel staat\n"
                           "persoon\t1  Piet Dorkum\n"
@@ -82,7 +69,7 @@ TEST_F(CliSelect, KeywordListWithALowerCaseWord) {
 }
 
 TEST_F(CliSelect, KeywordListWithoutAWordIsEmpty) {
-    const auto result = run(args({"select", "zoekwoord"}));
+    const auto result = runCommandLine(args({"select", "zoekwoord"}));
     ASSERT_EQ(result.code, 0) << result.err;
     EXPECT_EQ(result.out, "title\tPersonen, waarbij  in een inforegel staat\n"
                           "persoon\t1  Piet Dorkum\n"
@@ -90,7 +77,7 @@ TEST_F(CliSelect, KeywordListWithoutAWordIsEmpty) {
 }
 
 TEST_F(CliSelect, HistoryAfterTheSelectedPersonAndTheGivenSelections) {
-    const auto result = run(args({"select", "historie", "--history", "3,2,3"}));
+    const auto result = runCommandLine(args({"select", "historie", "--history", "3,2,3"}));
     ASSERT_EQ(result.code, 0) << result.err;
     std::string expected = "title\tHistorie-lijst van Uw laatste 18 selecties\n"
                            "persoon\t1  Piet Dorkum\n"
@@ -104,7 +91,7 @@ TEST_F(CliSelect, HistoryAfterTheSelectedPersonAndTheGivenSelections) {
 }
 
 TEST_F(CliSelect, BirthYearAndFirstNameLists) {
-    auto result = run(args({"select", "geboortejaar"}));
+    auto result = runCommandLine(args({"select", "geboortejaar"}));
     ASSERT_EQ(result.code, 0) << result.err;
     EXPECT_NE(result.out.find("title\tPersonenlijst gerangschikt naar hun Geboortejaar\n"
                               "persoon\t1  Piet Dorkum\n"
@@ -113,18 +100,18 @@ TEST_F(CliSelect, BirthYearAndFirstNameLists) {
                               "line\t" + filled("(1950)  Dorkum  Piet", 1) + "\n"),
               std::string::npos)
         << result.out;
-    result = run(args({"select", "voornaam"}));
+    result = runCommandLine(args({"select", "voornaam"}));
     EXPECT_NE(result.out.find("line\t" + filled("Kees  Bos", 3) + "\nline\t" + filled("Piet  Dorkum  (1950)", 1)),
               std::string::npos)
         << result.out;
 }
 
 TEST_F(CliSelect, RefusesUnknownListsAndRecordNumbersOutsideTheFamily) {
-    EXPECT_EQ(run(args({"select", "achternaam"})).code, 1);
-    EXPECT_EQ(run(args({"select", "familienaam", "--reference", "4"})).code, 1);
-    EXPECT_EQ(run(args({"select", "historie", "--history", "1,0"})).code, 1);
-    EXPECT_EQ(run(args({"select", "historie", "--history", "1,,2"})).code, 1);
-    const auto result = run(args({"select", "historie", "--history", "9"}));
+    EXPECT_EQ(runCommandLine(args({"select", "achternaam"})).code, 1);
+    EXPECT_EQ(runCommandLine(args({"select", "familienaam", "--reference", "4"})).code, 1);
+    EXPECT_EQ(runCommandLine(args({"select", "historie", "--history", "1,0"})).code, 1);
+    EXPECT_EQ(runCommandLine(args({"select", "historie", "--history", "1,,2"})).code, 1);
+    const auto result = runCommandLine(args({"select", "historie", "--history", "9"}));
     EXPECT_EQ(result.code, 1);
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(result.err, "record number outside 1..3: 9\n");
