@@ -17,8 +17,9 @@ int main(int argc, char* argv[]) {
         for (const char* entry : {"Eerste", "Tweede", "Derde"}) menu->addAction(entry);
     }
     window.resize(800, 480);
-    brinox::FirstPaintExit firstPaintExit;
-    window.installEventFilter(&firstPaintExit);
+    brinox::FirstPaintWatch firstPaint;
+    window.installEventFilter(&firstPaint);
     window.show();
-    return QApplication::exec();
+    firstPaint.waitForIt();
+    return 0;
 }

@@ -1,21 +1,20 @@
 #pragma once
 
-#include <QCoreApplication>
-#include <QEvent>
 #include <QObject>
 
 namespace brinox {
 
-// Ends the event loop right after the watched window was first painted, so
-// that the time to a usable window can be measured from outside.
-class FirstPaintExit : public QObject {
+// Watches a window until it has been painted for the first time.
+class FirstPaintWatch : public QObject {
 public:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
-        }
-        return QObject::eventFilter(watched, event);
-    }
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    // Lets Qt work, user input held back, until the watched window has been
+    // painted; gives up after a second.
+    void waitForIt();
+
+private:
+    bool m_painted = false;
 };
 
 }  // namespace brinox

@@ -1,6 +1,5 @@
 #include <QApplication>
 #include <QLibraryInfo>
-#include <QTimer>
 #include <QTranslator>
 #include <cstdio>
 
@@ -35,8 +34,12 @@ int main(int argc, char* argv[]) {
     app.installEventFilter(&hints);
 
     brinox::WindowSet windows(session, prompt, options->dataDirectory);
-    brinox::FirstPaintExit firstPaintExit;
-    if (options->quitAfterFirstPaint) windows.mainWindow().installEventFilter(&firstPaintExit);
+    brinox::FirstPaintWatch firstPaint;
+    windows.mainWindow().installEventFilter(&firstPaint);
     windows.mainWindow().show();
+    // The family is on the screen before the other windows are built.
+    firstPaint.waitForIt();
+    if (options->quitAfterFirstPaint) return 0;
+    windows.createOtherWindows();
     return QApplication::exec();
 }

@@ -3,15 +3,19 @@
 namespace brinox {
 
 WindowSet::WindowSet(Session& session, Prompt& prompt, const std::filesystem::path& dataDirectory)
-    : m_form1(session, prompt, m_dialogs, dataDirectory),
-      m_wijzigdlg(session, prompt, *this, [this] { m_form1.vulkwartierstaat(); }, &m_form1),
-      m_selectiedlg(session, *this, m_zoekdlg, &m_form1),
-      m_zoekdlg(session, prompt, &m_form1),
-      m_datadlg(session, prompt, &m_form1),
-      m_huwdlg(session, prompt, *this, &m_form1),
-      m_familiedlg(session, prompt, &m_form1),
-      m_session(session) {
-    m_dialogs = MainWindowDialogs{&m_wijzigdlg, &m_selectiedlg, &m_datadlg, &m_huwdlg, &m_familiedlg, this};
+    : m_session(session), m_prompt(prompt), m_form1(session, prompt, m_dialogs, dataDirectory) {}
+
+void WindowSet::createOtherWindows() {
+    QWidget* owner = &m_form1;
+    m_wijzigdlg = std::make_unique<Twijzigdlg>(m_session, m_prompt, *this, [this] { m_form1.vulkwartierstaat(); },
+                                               owner);
+    m_selectiedlg = std::make_unique<Tselectiedlg>(m_session, *this, [this] { m_zoekdlg->exec(); }, owner);
+    m_zoekdlg = std::make_unique<Tzoekdlg>(m_session, m_prompt, owner);
+    m_datadlg = std::make_unique<Tdatadlg>(m_session, m_prompt, owner);
+    m_huwdlg = std::make_unique<THuwdlg>(m_session, m_prompt, *this, owner);
+    m_familiedlg = std::make_unique<Tfamiliedlg>(m_session, m_prompt, owner);
+    m_dialogs = MainWindowDialogs{m_wijzigdlg.get(), m_selectiedlg.get(), m_datadlg.get(),
+                                  m_huwdlg.get(),    m_familiedlg.get(),  this};
 }
 
 void WindowSet::showHelp(HelpTopic topic) {

@@ -18,34 +18,36 @@
 
 namespace brinox {
 
-// Every window of the program, created once at start in the program's fixed
-// order (the main window first, whose creation loads the family) and reused.
-// A window that needs one created after it reaches it through this set.
+// Every window of the program, each created once and reused. The main window
+// comes first: its creation loads the family. The others follow in the
+// program's fixed order once the main window has been painted; a window that
+// needs one created after it reaches it through this set.
 class WindowSet : public PersonPicker, public HelpViewer {
 public:
     WindowSet(Session& session, Prompt& prompt, const std::filesystem::path& dataDirectory);
 
     TForm1& mainWindow() { return m_form1; }
 
-    // The selection window, for the windows created before it.
-    void pickPerson() override { m_selectiedlg.pickPerson(); }
+    // Creates the other windows, in order; called once.
+    void createOtherWindows();
 
-    // The help window is made the first time help is asked for: laying out
-    // its text browser would cost the start a third of its time.
+    // The selection window, for the windows created before it.
+    void pickPerson() override { m_selectiedlg->pickPerson(); }
+
+    // The help window is made the first time help is asked for.
     void showHelp(HelpTopic topic) override;
 
 private:
-    // Declared in creation order. A window may take a reference to one
-    // declared after it, as long as it does not use it while being built.
+    Session& m_session;
+    Prompt& m_prompt;
     MainWindowDialogs m_dialogs;
     TForm1 m_form1;
-    Twijzigdlg m_wijzigdlg;
-    Tselectiedlg m_selectiedlg;
-    Tzoekdlg m_zoekdlg;
-    Tdatadlg m_datadlg;
-    THuwdlg m_huwdlg;
-    Tfamiliedlg m_familiedlg;
-    const Session& m_session;
+    std::unique_ptr<Twijzigdlg> m_wijzigdlg;
+    std::unique_ptr<Tselectiedlg> m_selectiedlg;
+    std::unique_ptr<Tzoekdlg> m_zoekdlg;
+    std::unique_ptr<Tdatadlg> m_datadlg;
+    std::unique_ptr<THuwdlg> m_huwdlg;
+    std::unique_ptr<Tfamiliedlg> m_familiedlg;
     std::unique_ptr<HelpWindow> m_help;
 };
 

@@ -19,6 +19,7 @@
 #include "store/family_load.h"
 #include "store/familiedlg.h"
 #include "store/save_command.h"
+#include "widgets/colours.h"
 #include "widgets/help_viewer.h"
 #include "widgets/pressable.h"
 #include "widgets/qt_text.h"
@@ -33,13 +34,6 @@ QAction* addEntry(QMenu* menu, const char* objectName, const char* caption) {
     QAction* action = menu->addAction(QString::fromUtf8(caption));
     action->setObjectName(objectName);
     return action;
-}
-
-void setBackground(QWidget* widget, Colour colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, toQColor(colour));
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
 }
 
 }  // namespace
@@ -83,7 +77,7 @@ void TForm1::buildPedigreeArea() {
         panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
         panel->setLineWidth(2);
         panel->setToolTip(QString::fromUtf8(kAncestorHint));
-        setBackground(panel, 0xC8D0D4);
+        setBackground(panel, toQColor(0xC8D0D4));
         m_panels[i] = panel;
         const auto index = static_cast<PanelIndex>(i);
         connect(panel, &PressableLabel::mouseDown, this, [this, index](Qt::MouseButton button, QPoint position) {
@@ -97,19 +91,20 @@ void TForm1::buildPedigreeArea() {
     auto* self = m_panels[kZelf];
     self->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     self->setLineWidth(4);
-    self->setFont(QFont("Arial", 12, QFont::Bold));
+    // Few fonts: every one the window uses costs the start a font lookup.
+    const QFont bold("Arial", 12, QFont::Bold);
+    self->setFont(bold);
     self->setToolTip(QString::fromUtf8(kSelfHint));
 
+    QFont tall = bold;
+    tall.setPixelSize(24);
     const char* markerTexts[] = {"X", "X", "I", "I", "X", "I"};
     for (int i = 0; i < 6; ++i) {
         auto* marker = new QLabel(markerTexts[i], Panel1);
         marker->setObjectName(QString("Label%1").arg(i + 1));
         marker->setAlignment(Qt::AlignCenter);
-        QFont font("Arial");
-        font.setBold(true);
-        font.setPixelSize(markerTexts[i][0] == 'X' ? 16 : 24);
-        marker->setFont(font);
-        marker->setStyleSheet("color: red");
+        marker->setFont(markerTexts[i][0] == 'X' ? bold : tall);
+        setTextColour(marker, Qt::red);
     }
 }
 
@@ -119,12 +114,11 @@ void TForm1::buildChildrenArea() {
     Label7 = new PressableLabel("gehuwd met", Panel3);
     Label7->setObjectName("Label7");
     Label7->setFont(QFont("Arial", 9, QFont::Bold));
-    Label7->setStyleSheet("color: white");
+    setTextColour(Label7, Qt::white);
     connect(Label7, &PressableLabel::mouseDown, this, [this](Qt::MouseButton button, QPoint) { Label7MouseDown(button); });
 
     List = new PressableList(Panel3);
     List->setObjectName("List");
-    List->setFont(QFont("Arial", 8));
     List->setUniformItemSizes(true);
     List->setToolTip(QString::fromUtf8(kAncestorHint));
     connect(List, &PressableList::mouseDown, this, &TForm1::ListMouseDown);
@@ -212,8 +206,8 @@ void TForm1::buildPopupMenu() {
 }
 
 void TForm1::applyColours() {
-    setBackground(Panel1, m_session.pedigreeColour);
-    setBackground(Panel3, m_session.childrenColour);
+    setBackground(Panel1, toQColor(m_session.pedigreeColour));
+    setBackground(Panel3, toQColor(m_session.childrenColour));
 }
 
 void TForm1::showEvent(QShowEvent* event) {

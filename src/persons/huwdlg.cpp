@@ -11,6 +11,7 @@
 
 #include "store/name_formats.h"
 #include "widgets/placed.h"
+#include "widgets/colours.h"
 #include "widgets/qt_text.h"
 
 namespace brinox {
@@ -24,13 +25,6 @@ const QColor kLightYellow(255, 255, 224);
 const QColor kYellow(255, 255, 0);
 const QColor kLime(0, 255, 0);
 const QColor kAqua(0, 255, 255);
-
-void setBackground(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
 
 QFrame* newPanel(QWidget* parent, const QString& name, QRect place, const QColor& colour) {
     auto* panel = placed<QFrame>(parent, name, place);

@@ -15,7 +15,6 @@
 #include <QStyleOptionMenuItem>
 #include <QStyledItemDelegate>
 
-#include "selection/zoekdlg.h"
 #include "widgets/placed.h"
 #include "widgets/pressable.h"
 #include "widgets/qt_text.h"
@@ -114,8 +113,8 @@ QString captionText(const std::string& caption) {
 
 }  // namespace
 
-Tselectiedlg::Tselectiedlg(Session& session, HelpViewer& help, Tzoekdlg& zoekdlg, QWidget* parent)
-    : QDialog(parent), m_session(session), m_help(help), m_zoekdlg(zoekdlg), m_model(session) {
+Tselectiedlg::Tselectiedlg(Session& session, HelpViewer& help, std::function<void()> askSearchWord, QWidget* parent)
+    : QDialog(parent), m_session(session), m_help(help), m_askSearchWord(std::move(askSearchWord)), m_model(session) {
     setObjectName("selectiedlg");
     setFont(QFont("Arial", 8));
     setWindowTitle(toQt(listTitle(m_model.kind(), m_session.selection.searchWord)));
@@ -326,7 +325,7 @@ void Tselectiedlg::RecordnummerClick() {
 
 void Tselectiedlg::ZoekwoordClick() {
     // Whichever button closes the search window, the keyword list follows.
-    m_zoekdlg.exec();
+    m_askSearchWord();
     chooseList(ListKind::Keyword);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 
 #include "selection/person_picker.h"
 #include "selection/selection_model.h"
@@ -16,7 +17,6 @@ class QPushButton;
 namespace brinox {
 
 class PressableList;
-class Tzoekdlg;
 
 // The person selection window: every person of the family in one of six
 // lists; a click offers the person and the first partner, and the button
@@ -24,7 +24,8 @@ class Tzoekdlg;
 class Tselectiedlg : public QDialog, public PersonPicker {
     Q_OBJECT
 public:
-    Tselectiedlg(Session& session, HelpViewer& help, Tzoekdlg& zoekdlg, QWidget* parent = nullptr);
+    // `askSearchWord` opens the search-word window modally.
+    Tselectiedlg(Session& session, HelpViewer& help, std::function<void()> askSearchWord, QWidget* parent = nullptr);
 
     // Opens the window modally; the choice is in session.selection.result.
     void pickPerson() override;
@@ -73,7 +74,7 @@ private:
 
     Session& m_session;
     HelpViewer& m_help;
-    Tzoekdlg& m_zoekdlg;
+    std::function<void()> m_askSearchWord;
     SelectionModel m_model;
 
     QMenuBar* MainMenu1 = nullptr;

@@ -92,7 +92,7 @@ protected:
     testing::ScriptedPrompt prompt;
     RecordingHelp help;
     Tzoekdlg zoekdlg{session, prompt};
-    Tselectiedlg dialog{session, help, zoekdlg};
+    Tselectiedlg dialog{session, help, [this] { zoekdlg.exec(); }};
 };
 
 TEST_F(SelectionWindow, HasTheDescribedLayoutAndCaptions) {
