@@ -295,8 +295,7 @@ void TForm1::ListMouseDown(Qt::MouseButton button, QPoint position) {
     if (!item) return;
     const RecordNo person = m_lineMap.at(static_cast<std::size_t>(List->row(item)));
     if (button == Qt::RightButton) {
-        m_session.photoRestart = true;
-        if (!person.isNone()) showPhotosOf(person);
+        showPhotosOf(person);
         return;
     }
     if (button == Qt::LeftButton && !person.isNone()) selectAndRedraw(person, true);

@@ -54,6 +54,12 @@ void startSession(Session& session, Prompt& prompt, const std::filesystem::path&
     readStartConfiguration(session, dataDirectory);
     if (session.selectedPerson.isNone()) session.selectedPerson = RecordNo(1);
     LoadFamily(session, prompt);
+    // A start person the family no longer holds (deleted since, or another
+    // family's) would show an empty pedigree: begin at the first person.
+    if (session.selectedPerson.value > session.persons.count() && session.persons.count() > 0) {
+        session.selectedPerson = RecordNo(1);
+        session.selection.restart(session.selectedPerson);
+    }
 }
 
 bool LoadFamily(Session& session, Prompt& prompt) {

@@ -9,7 +9,8 @@ namespace brinox {
 
 // The start steps: take the data directory, read "brinox.cfg" (colours,
 // photo frame, start person, family code; an empty code means VDORKUM),
-// select the start person (record 1 for 0) and load the family.
+// select the start person (record 1 for 0, or for a number beyond the
+// family) and load the family.
 void startSession(Session& session, Prompt& prompt, const std::filesystem::path& dataDirectory);
 
 // The part of the start before loading: the data directory and what

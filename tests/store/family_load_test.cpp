@@ -56,6 +56,9 @@ TEST_F(FamilyLoad, StartTakesConfigurationAndRestartsSelection) {
 TEST_F(FamilyLoad, ConfigurationEdgesFallBackToDefaults) {
     testing::writeFamily(family, dir.path(), "VDORKUM", 0);
     EXPECT_EQ(loaded().selectedPerson, RecordNo(1));
+    testing::writeFamily(family, dir.path(), "VDORKUM", 6);
+    EXPECT_EQ(loaded().selectedPerson, RecordNo(1)) << "the start person is no longer in the family";
+    EXPECT_EQ(loaded().selection.history[0], RecordNo(1));
 
     Configuration emptyCode{1, 2, 3, 4, 5, 2, ""};
     auto bytes = encodeConfiguration(emptyCode);
