@@ -34,17 +34,20 @@ protected:
 
     TempDir dir;
     Session family;
+    const std::string buttons = "persoon\t1  Piet Dorkum\npartner\t2  Ren\u00e9e Vries\n";
+    const std::string piet = "line\t" + filled("Dorkum  Piet  (1950)", 1) + "\n";
+    const std::string renee = "line\t" + filled("Vries  Ren\xE9" "e  (1952)", 2) + "\n";
 };
 
-TEST_F(CliSelect, FamilyNameListWithBothButtons) {
-    const auto result = runCommandLine(args({"select", "familienaam"}));
+TEST_F(CliSelect, FamilyNameAndKeywordListsWithBothButtons) {
+    auto result = runCommandLine(args({"select", "familienaam"}));
     ASSERT_EQ(result.code, 0) << result.err;
-    EXPECT_EQ(result.out, "title\tAlfabetische personenlijst gerangschikt naar Familienaam\n"
-                          "persoon\t1  Piet Dorkum\n"
-                          "partner\t2  Ren\u00e9e Vries\n"
-                          "line\t" + filled("Bos  Kees", 3) + "\n"
-                          "line\t" + filled("Dorkum  Piet  (1950)", 1) + "\n"
-                          "line\t" + filled("Vries  Ren\xE9" "e  (1952)", 2) + "\n");
+    EXPECT_EQ(result.out, "title\tAlfabetische personenlijst gerangschikt naar Familienaam\n" + buttons +
+                              "line\t" + filled("Bos  Kees", 3) + "\n" + piet + renee);
+
+    result = runCommandLine(args({"select", "zoekwoord", "--word", "bakker"}));
+    ASSERT_EQ(result.code, 0) << result.err;
+    EXPECT_EQ(result.out, "title\tPersonen, waarbij BAKKER in een inforegel staat\n" + buttons + piet + renee);
 }
 
 TEST_F(CliSelect, RecordNumberListWithAReferenceWithoutPartner) {
@@ -58,59 +61,19 @@ TEST_F(CliSelect, RecordNumberListWithAReferenceWithoutPartner) {
                           "line\t3  Bos  Kees\n");
 }
 
-TEST_F(CliSelect, KeywordListWithALowerCaseWord) {
-    const auto result = runCommandLine(args({"select", "zoekwoord", "--word", "bakker"}));
-    ASSERT_EQ(result.code, 0) << result.err;
-    EXPECT_EQ(result.out, "title\tPersonen, waarbij BAKKER in een inforegel staat\n"
-                          "persoon\t1  Piet Dorkum\n"
-                          "partner\t2  Ren\u00e9e Vries\n"
-                          "line\t" + filled("Dorkum  Piet  (1950)", 1) + "\n"
-                          "line\t" + filled("Vries  Ren\xE9" "e  (1952)", 2) + "\n");
-}
-
-TEST_F(CliSelect, KeywordListWithoutAWordIsEmpty) {
-    const auto result = runCommandLine(args({"select", "zoekwoord"}));
-    ASSERT_EQ(result.code, 0) << result.err;
-    EXPECT_EQ(result.out, "title\tPersonen, waarbij  in een inforegel staat\n"
-                          "persoon\t1  Piet Dorkum\n"
-                          "partner\t2  Ren\u00e9e Vries\n");
-}
-
 TEST_F(CliSelect, HistoryAfterTheSelectedPersonAndTheGivenSelections) {
     const auto result = runCommandLine(args({"select", "historie", "--history", "3,2,3"}));
     ASSERT_EQ(result.code, 0) << result.err;
-    std::string expected = "title\tHistorie-lijst van Uw laatste 18 selecties\n"
-                           "persoon\t1  Piet Dorkum\n"
-                           "partner\t2  Ren\u00e9e Vries\n"
-                           "line\t" + filled("Dorkum  Piet  (1950)", 1) + "\n"
-                           "line\t" + filled("Bos  Kees", 3) + "\n"
-                           "line\t" + filled("Vries  Ren\xE9" "e  (1952)", 2) + "\n"
-                           "line\t" + filled("Bos  Kees", 3) + "\n";
+    const std::string kees = "line\t" + filled("Bos  Kees", 3) + "\n";
+    std::string expected = "title\tHistorie-lijst van Uw laatste 18 selecties\n" + buttons + piet + kees + renee + kees;
     for (int i = 0; i < 14; ++i) expected += "line\t" + filled("  ", 0) + "\n";
     EXPECT_EQ(result.out, expected);
-}
-
-TEST_F(CliSelect, BirthYearAndFirstNameLists) {
-    auto result = runCommandLine(args({"select", "geboortejaar"}));
-    ASSERT_EQ(result.code, 0) << result.err;
-    EXPECT_NE(result.out.find("title\tPersonenlijst gerangschikt naar hun Geboortejaar\n"
-                              "persoon\t1  Piet Dorkum\n"
-                              "partner\t2  Ren\u00e9e Vries\n"
-                              "line\t" + filled("()  Bos  Kees", 3) + "\n"
-                              "line\t" + filled("(1950)  Dorkum  Piet", 1) + "\n"),
-              std::string::npos)
-        << result.out;
-    result = runCommandLine(args({"select", "voornaam"}));
-    EXPECT_NE(result.out.find("line\t" + filled("Kees  Bos", 3) + "\nline\t" + filled("Piet  Dorkum  (1950)", 1)),
-              std::string::npos)
-        << result.out;
 }
 
 TEST_F(CliSelect, RefusesUnknownListsAndRecordNumbersOutsideTheFamily) {
     EXPECT_EQ(runCommandLine(args({"select", "achternaam"})).code, 1);
     EXPECT_EQ(runCommandLine(args({"select", "familienaam", "--reference", "4"})).code, 1);
     EXPECT_EQ(runCommandLine(args({"select", "historie", "--history", "1,0"})).code, 1);
-    EXPECT_EQ(runCommandLine(args({"select", "historie", "--history", "1,,2"})).code, 1);
     const auto result = runCommandLine(args({"select", "historie", "--history", "9"}));
     EXPECT_EQ(result.code, 1);
     EXPECT_EQ(result.out, "");
