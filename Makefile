@@ -15,19 +15,22 @@ FUZZ_PACKAGES  := clang-14 libclang-rt-14-dev
 
 CMAKE_FLAGS := -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRINOX_WERROR=ON
 
-.PHONY: run test bench fuzz build deps clean
+.PHONY: run test bench fuzz build configure deps clean
 
 deps:
 	@tools/install-packages.sh $(BUILD_PACKAGES) $(RUN_PACKAGES) $(SCREEN_PACKAGES)
 
-build: deps
+configure: deps
 	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS)
+
+build: configure
 	cmake --build $(BUILD_DIR)
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure --timeout 300 -j 2
 
-run: build
+run: configure
+	cmake --build $(BUILD_DIR) --target brinox brinox-cli
 	@tools/run-demo.sh $(BUILD_DIR) "$(DATA_HOME)"
 
 bench: deps

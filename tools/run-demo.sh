@@ -23,6 +23,10 @@ if [ -n "${DISPLAY:-}" ]; then
 fi
 
 shot="$(cd "$build_dir" && pwd)/brinox-screenshot.png"
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+    XDG_RUNTIME_DIR=$(mktemp -d)
+    export XDG_RUNTIME_DIR
+fi
 echo "No display: starting Brinox under Xvfb to take a screenshot."
 xvfb-run -a -s "-screen 0 1024x768x24" sh -c "
     \"$program\" --data \"$data_dir\" &
