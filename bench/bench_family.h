@@ -5,19 +5,11 @@
 // 400 unions), with one father of 25 children by three wives, so that each
 // measurement shows the worst a user can meet.
 
-#include <unistd.h>
-
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <initializer_list>
 #include <optional>
-#include <span>
 #include <string>
-#include <system_error>
 
-#include "store/config_file.h"
-#include "store/family_files.h"
 #include "store/prompt.h"
 #include "store/session.h"
 
@@ -38,29 +30,6 @@ public:
         return std::nullopt;
     }
     Colour chooseColour(Colour preset) override { return preset; }
-};
-
-// A fresh folder, removed with its contents at the end.
-class TempFolder {
-public:
-    TempFolder() {
-        m_path = std::filesystem::temp_directory_path() /
-                 ("brinox-bench-" + std::to_string(static_cast<long>(::getpid())) + "-" +
-                  std::to_string(s_made++));
-        std::filesystem::create_directories(m_path);
-    }
-    ~TempFolder() {
-        std::error_code ec;
-        std::filesystem::remove_all(m_path, ec);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    const std::filesystem::path& path() const { return m_path; }
-
-private:
-    static inline int s_made = 0;
-    std::filesystem::path m_path;
 };
 
 // `text` followed by `filler` repeated until it is `size` characters long.
@@ -120,29 +89,6 @@ inline Session fullFamily() {
     s.unions[UnionTable::kLast - 1] = UnionEntry{kBigFather, static_cast<std::uint16_t>(wives[1]), 1, 0};
     s.unions[UnionTable::kLast] = UnionEntry{kBigFather, static_cast<std::uint16_t>(wives[2]), 1, 0};
     return s;
-}
-
-inline void writeBytes(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
-
-// Writes `family` as the family kFamilyCode below `dataDirectory`, with a
-// configuration that opens it at `startPerson`.
-inline void writeFamily(const Session& family, const std::filesystem::path& dataDirectory, int startPerson) {
-    const auto files = familyFiles(dataDirectory, kFamilyCode);
-    std::filesystem::create_directories(files.directory);
-    writeBytes(files.persons, encodePersonFile(family.persons));
-    writeBytes(files.unions, encodeUnionFile(family.unions));
-    Configuration config;
-    config.pedigreeColour = kDefaultPedigreeColour;
-    config.childrenColour = kDefaultChildrenColour;
-    config.photoBackground = kDefaultPhotoBackground;
-    config.frameBorderWidth = 10;
-    config.frameBevelWidth = 5;
-    config.startPerson = static_cast<std::uint16_t>(startPerson);
-    config.familyCode = kFamilyCode;
-    writeBytes(dataDirectory / "brinox.cfg", encodeConfiguration(config));
 }
 
 }  // namespace brinox::bench

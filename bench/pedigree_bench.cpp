@@ -10,6 +10,8 @@
 
 #include "app/window_set.h"
 #include "bench_family.h"
+#include "support/family_builder.h"
+#include "support/temp_dir.h"
 #include "pedigree/pedigree_model.h"
 
 namespace {
@@ -36,7 +38,7 @@ BENCHMARK(BM_buildPedigree)->Unit(benchmark::kMicrosecond);
 class OpenWindow {
 public:
     OpenWindow() {
-        bench::writeFamily(bench::fullFamily(), folder.path(), bench::kBigFather);
+        testing::writeFamily(bench::fullFamily(), folder.path(), bench::kFamilyCode, bench::kBigFather);
         windows = std::make_unique<WindowSet>(session, prompt, folder.path());
         form().show();
         QApplication::processEvents();
@@ -44,7 +46,7 @@ public:
 
     TForm1& form() { return windows->mainWindow(); }
 
-    bench::TempFolder folder;
+    testing::TempDir folder;
     Session session;
     bench::QuietPrompt prompt;
     std::unique_ptr<WindowSet> windows;

@@ -13,6 +13,8 @@
 #include <vector>
 
 #include "bench_family.h"
+#include "support/family_builder.h"
+#include "support/temp_dir.h"
 
 namespace {
 
@@ -62,11 +64,11 @@ public:
         std::filesystem::permissions(runtime.path(), std::filesystem::perms::owner_all);
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
         setenv("XDG_RUNTIME_DIR", runtime.path().c_str(), 1);
-        bench::writeFamily(bench::fullFamily(), data.path(), bench::kBigFather);
+        testing::writeFamily(bench::fullFamily(), data.path(), bench::kFamilyCode, bench::kBigFather);
     }
 
-    bench::TempFolder runtime;
-    bench::TempFolder data;
+    testing::TempDir runtime;
+    testing::TempDir data;
 };
 
 void measure(benchmark::State& state, const std::vector<std::string>& command) {

@@ -4,6 +4,9 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_family.h"
+#include "store/family_files.h"
+#include "support/family_builder.h"
+#include "support/temp_dir.h"
 #include "store/family_load.h"
 #include "store/save_command.h"
 
@@ -14,12 +17,12 @@ using namespace brinox;
 class FullFamilyOnDisk {
 public:
     FullFamilyOnDisk() : family(bench::fullFamily()) {
-        bench::writeFamily(family, folder.path(), 1);
+        testing::writeFamily(family, folder.path(), bench::kFamilyCode, 1);
         family.dataDirectory = folder.path();
         family.familyCode = bench::kFamilyCode;
     }
 
-    bench::TempFolder folder;
+    testing::TempDir folder;
     Session family;
 };
 

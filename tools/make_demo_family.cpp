@@ -193,17 +193,6 @@ UnionTable buildUnions() {
     return unions;
 }
 
-Configuration buildConfiguration() {
-    Configuration config;
-    config.pedigreeColour = kDefaultPedigreeColour;
-    config.childrenColour = kDefaultChildrenColour;
-    config.photoBackground = kDefaultPhotoBackground;
-    config.frameBorderWidth = 10;
-    config.frameBevelWidth = 5;
-    config.startPerson = u16(kStartPerson);
-    config.familyCode = kFamilyCode;
-    return config;
-}
 
 // Answers 0 or the errno of the failed write, after telling which file.
 int write(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
@@ -230,7 +219,7 @@ int main(int argc, char* argv[]) {
             std::cerr << "cannot create " << files.directory.string() << ": " << ec.message() << '\n';
             return 2;
         }
-        const auto config = encodeConfiguration(buildConfiguration());
+        const auto config = encodeConfiguration(defaultConfiguration(kFamilyCode, u16(kStartPerson)));
         if (write(files.persons, encodePersonFile(persons)) != 0 || write(files.unions, encodeUnionFile(unions)) != 0 ||
             write(data / "brinox.cfg", config) != 0) {
             return 2;

@@ -5,8 +5,15 @@
 
 #include "store/byte_fields.h"
 #include "store/safe_save.h"
+#include "store/session.h"
 
 namespace brinox {
+
+Configuration defaultConfiguration(const std::string& familyCode, std::uint16_t startPerson) {
+    return Configuration{kDefaultPedigreeColour,   kDefaultChildrenColour, kDefaultPhotoBackground,
+                         kDefaultFrameBorderWidth, kDefaultFrameBevelWidth, startPerson,
+                         familyCode};
+}
 
 std::optional<Configuration> decodeConfiguration(std::span<const std::uint8_t> bytes) {
     if (bytes.size() < kConfigurationSize) return std::nullopt;

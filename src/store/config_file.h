@@ -29,6 +29,10 @@ struct Configuration {
 inline constexpr std::size_t kConfigurationSize = 40;
 inline constexpr std::size_t kFamilyCodeCapacity = 20;
 
+// A first configuration: the default colours and photo frame, opening
+// `familyCode` at `startPerson`.
+Configuration defaultConfiguration(const std::string& familyCode, std::uint16_t startPerson);
+
 // Empty when fewer than 40 bytes are given; a code length beyond 20 is cut.
 std::optional<Configuration> decodeConfiguration(std::span<const std::uint8_t> bytes);
 // The family code is cut to 20 characters.

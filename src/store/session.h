@@ -19,6 +19,8 @@ namespace brinox {
 inline constexpr Colour kDefaultPedigreeColour = 0x008000;    // green
 inline constexpr Colour kDefaultChildrenColour = 0x008080;    // olive
 inline constexpr Colour kDefaultPhotoBackground = 0x808000;  // teal
+inline constexpr std::uint16_t kDefaultFrameBorderWidth = 10;
+inline constexpr std::uint16_t kDefaultFrameBevelWidth = 5;
 
 // What the person selection window keeps between openings.
 struct SelectionState {
@@ -71,8 +73,8 @@ struct Session {
     Colour pedigreeColour = kDefaultPedigreeColour;
     Colour childrenColour = kDefaultChildrenColour;
     Colour photoBackground = kDefaultPhotoBackground;
-    std::uint16_t frameBorderWidth = 10;
-    std::uint16_t frameBevelWidth = 5;
+    std::uint16_t frameBorderWidth = kDefaultFrameBorderWidth;
+    std::uint16_t frameBevelWidth = kDefaultFrameBevelWidth;
 };
 
 // The person the selection window handed back: empty when nothing was

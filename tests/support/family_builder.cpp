@@ -47,15 +47,7 @@ void writeFamily(const Session& session, const std::filesystem::path& dataDirect
     std::filesystem::create_directories(files.directory);
     writeBytes(files.persons, encodePersonFile(session.persons));
     writeBytes(files.unions, encodeUnionFile(session.unions));
-    Configuration config;
-    config.pedigreeColour = kDefaultPedigreeColour;
-    config.childrenColour = kDefaultChildrenColour;
-    config.photoBackground = kDefaultPhotoBackground;
-    config.frameBorderWidth = 10;
-    config.frameBevelWidth = 5;
-    config.startPerson = static_cast<std::uint16_t>(startPerson);
-    config.familyCode = code;
-    const auto bytes = encodeConfiguration(config);
+    const auto bytes = encodeConfiguration(defaultConfiguration(code, static_cast<std::uint16_t>(startPerson)));
     writeBytes(dataDirectory / "brinox.cfg", {bytes.begin(), bytes.end()});
 }
 
