@@ -68,7 +68,7 @@ int openFamily(CliContext& context) {
         context.session.familyCode = code;
     }
     if (const auto selected = context.option("selected")) {
-        const auto number = parseNumber(*selected);
+        const auto number = parseNumberText(*selected);
         if (!number || *number < 1) return context.usage("--selected needs a record number");
         context.session.selectedPerson = RecordNo(*number);
     }

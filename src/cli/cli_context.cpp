@@ -14,7 +14,7 @@ int CliContext::usage(const std::string& message) {
 }
 
 std::optional<RecordNo> CliContext::recordArgument(const std::string& text) {
-    const auto number = parseNumber(text);
+    const auto number = parseNumberText(text);
     if (!number || *number < 1 || *number > session.persons.count()) {
         usage("record number outside 1.." + std::to_string(session.persons.count()) + ": " + text);
         return std::nullopt;

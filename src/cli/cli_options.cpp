@@ -44,21 +44,11 @@ std::optional<CliArguments> splitArguments(const std::vector<std::string>& argum
     return result;
 }
 
-std::optional<int> parseNumber(const std::string& text) {
-    if (text.empty() || text.size() > 9) return std::nullopt;
-    int value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return std::nullopt;
-        value = value * 10 + (c - '0');
-    }
-    return value;
-}
-
 bool parseDate(const std::string& text, Moment& moment) {
     if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
-    const auto year = parseNumber(text.substr(0, 4));
-    const auto month = parseNumber(text.substr(5, 2));
-    const auto day = parseNumber(text.substr(8, 2));
+    const auto year = parseNumberText(text.substr(0, 4));
+    const auto month = parseNumberText(text.substr(5, 2));
+    const auto day = parseNumberText(text.substr(8, 2));
     if (!year || !month || !day) return false;
     const int weekday = dayOfWeekOf(*year, *month, *day);
     if (weekday == 0) return false;
@@ -71,8 +61,8 @@ bool parseDate(const std::string& text, Moment& moment) {
 
 bool parseTime(const std::string& text, Moment& moment) {
     if (text.size() != 5 || text[2] != ':') return false;
-    const auto hours = parseNumber(text.substr(0, 2));
-    const auto minutes = parseNumber(text.substr(3, 2));
+    const auto hours = parseNumberText(text.substr(0, 2));
+    const auto minutes = parseNumberText(text.substr(3, 2));
     if (!hours || !minutes || *hours > 23 || *minutes > 59) return false;
     moment.hours = *hours;
     moment.minutes = *minutes;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "store/clock.h"
+#include "store/number_text.h"
 
 namespace brinox {
 
@@ -18,9 +19,6 @@ struct CliArguments {
 
 // Empty with `error` set for an unknown option or a missing value.
 std::optional<CliArguments> splitArguments(const std::vector<std::string>& arguments, std::string& error);
-
-// A whole decimal number, or empty.
-std::optional<int> parseNumber(const std::string& text);
 
 // YYYY-MM-DD of a real date into `moment` (its time of day untouched).
 bool parseDate(const std::string& text, Moment& moment);

@@ -7,7 +7,7 @@ namespace brinox {
 int cliPedigree(CliContext& context, const std::vector<std::string>& words) {
     std::optional<int> width;
     if (const auto given = context.option("width")) {
-        width = parseNumber(*given);
+        width = parseNumberText(*given);
         if (!width) return context.usage("--width needs a number of pixels");
     }
     const auto person = context.recordArgument(words.at(0));

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "store/name_formats.h"
+#include "store/number_text.h"
 
 namespace brinox {
 namespace {
@@ -76,14 +77,8 @@ std::string partnerLabelText(const PersonTable& persons, const UnionTable& union
 RecordNo partnerInLabel(const std::string& label) {
     const auto open = label.find('[');
     const auto close = label.find(']');
-    if (open == std::string::npos || close == std::string::npos || close <= open + 1) return RecordNo();
-    int value = 0;
-    for (auto i = open + 1; i < close; ++i) {
-        const char c = label[i];
-        if (c < '0' || c > '9' || value > 100000) return RecordNo();
-        value = value * 10 + (c - '0');
-    }
-    return RecordNo(value);
+    if (open == std::string::npos || close == std::string::npos || close < open) return RecordNo();
+    return RecordNo(parseNumberText(std::string_view(label).substr(open + 1, close - open - 1)).value_or(0));
 }
 
 PedigreeView buildPedigree(const Session& session) {

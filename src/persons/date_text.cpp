@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "persons/number_text.h"
+#include "store/number_text.h"
 
 namespace brinox {
 namespace {

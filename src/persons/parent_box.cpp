@@ -1,6 +1,6 @@
 #include "persons/parent_box.h"
 
-#include "persons/number_text.h"
+#include "store/number_text.h"
 
 namespace brinox {
 

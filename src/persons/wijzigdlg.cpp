@@ -12,7 +12,7 @@
 #include <QSpinBox>
 #include <QStyle>
 
-#include "persons/number_text.h"
+#include "store/number_text.h"
 #include "widgets/placed.h"
 #include "widgets/qt_text.h"
 

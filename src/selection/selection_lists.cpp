@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "store/ansi_text.h"
+#include "store/number_text.h"
 
 namespace brinox {
 namespace {
@@ -114,15 +115,7 @@ std::string clickedNumberOf(ListKind kind, const std::string& line) {
     return line.substr(open + 1, close - open - 1);
 }
 
-RecordNo recordOfClicked(const std::string& clicked) {
-    if (clicked.empty() || clicked.size() > 9) return RecordNo();
-    int value = 0;
-    for (const char c : clicked) {
-        if (c < '0' || c > '9') return RecordNo();
-        value = value * 10 + (c - '0');
-    }
-    return RecordNo(value);
-}
+RecordNo recordOfClicked(const std::string& clicked) { return RecordNo(parseNumberText(clicked).value_or(0)); }
 
 RecordNo firstPartner(const PersonTable& persons, const UnionTable& unions, RecordNo r) {
     if (r.isNone()) return RecordNo();

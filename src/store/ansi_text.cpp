@@ -123,16 +123,6 @@ std::optional<std::string> utf8ToAnsi(std::string_view utf8) {
     return out;
 }
 
-std::string firstUnrepresentable(std::string_view utf8) {
-    for (size_t pos = 0; pos < utf8.size();) {
-        const size_t start = pos;
-        const auto cp = nextCodePoint(utf8, pos);
-        if (!cp) return {};
-        if (!byteOf(*cp)) return std::string(utf8.substr(start, pos - start));
-    }
-    return {};
-}
-
 std::string asciiUpper(std::string_view text) {
     std::string out(text);
     for (char& c : out) {

@@ -19,10 +19,6 @@ std::string ansiToUtf8(std::string_view ansi);
 // a garbled one.
 std::optional<std::string> utf8ToAnsi(std::string_view utf8);
 
-// The first character that Windows-1252 cannot hold, as UTF-8 (empty when
-// every character fits or the input is not valid UTF-8).
-std::string firstUnrepresentable(std::string_view utf8);
-
 // Upper case of the letters a..z only; every other byte stays.
 std::string asciiUpper(std::string_view text);
 

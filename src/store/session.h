@@ -10,6 +10,7 @@
 #include <string>
 
 #include "store/file_calls.h"
+#include "store/number_text.h"
 #include "store/person_table.h"
 #include "store/prompt.h"
 #include "store/union_table.h"
@@ -80,15 +81,9 @@ struct Session {
 // The person the selection window handed back: empty when nothing was
 // chosen or the text names no person of the table (0 included).
 inline std::optional<RecordNo> chosenPerson(const Session& session) {
-    const std::string& text = session.selection.result;
-    if (text.empty() || text.size() > 4) return std::nullopt;
-    int value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return std::nullopt;
-        value = value * 10 + (c - '0');
-    }
-    if (value < 1 || value > session.persons.count()) return std::nullopt;
-    return RecordNo(value);
+    const auto number = parseNumberText(session.selection.result);
+    if (!number || *number < 1 || *number > session.persons.count()) return std::nullopt;
+    return RecordNo(*number);
 }
 
 // "Tjalko" for the family VDORKUM, "7341PX" for every other family.

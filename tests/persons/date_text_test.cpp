@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "persons/date_text.h"
-#include "persons/number_text.h"
+#include "store/number_text.h"
 
 namespace brinox {
 namespace {

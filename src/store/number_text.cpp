@@ -1,4 +1,4 @@
-#include "persons/number_text.h"
+#include "store/number_text.h"
 
 namespace brinox {
 namespace {
