@@ -140,6 +140,12 @@ void PersonTable::setNumber(RecordNo r, RecordNo number) {
     if (auto* p = find(r)) p->number = static_cast<std::uint16_t>(number.value);
 }
 
+bool PersonTable::isPerson(RecordNo r) const {
+    if (r.value < 1 || r.value > m_count) return false;
+    const char sex = m_slots[r.value - 1].sex;
+    return sex != '-' && sex != '\0';
+}
+
 bool PersonTable::isLiving(RecordNo r) const {
     return getDeathDay(r) == 0 && getDeathMonth(r) == 0 && getDeathYear(r) == 0;
 }

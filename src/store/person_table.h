@@ -60,6 +60,10 @@ public:
     // Living means no part of the death date is given.
     bool isLiving(RecordNo r) const;
 
+    // True for a record 1..count that holds a person: not a free slot
+    // (sex '-') and not a slot that was never used (sex 0).
+    bool isPerson(RecordNo r) const;
+
     // Makes r a free slot: sex '-', texts empty, numbers 0; the reserved byte stays.
     void erase(RecordNo r);
 

@@ -79,10 +79,10 @@ struct Session {
 };
 
 // The person the selection window handed back: empty when nothing was
-// chosen or the text names no person of the table (0 included).
+// chosen or the text names no person of the table (0 and free slots included).
 inline std::optional<RecordNo> chosenPerson(const Session& session) {
     const auto number = parseNumberText(session.selection.result);
-    if (!number || *number < 1 || *number > session.persons.count()) return std::nullopt;
+    if (!number || !session.persons.isPerson(RecordNo(*number))) return std::nullopt;
     return RecordNo(*number);
 }
 
