@@ -71,8 +71,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Session session;
     fuzzing::QuietPrompt prompt;
     startSession(session, prompt, files.dataDirectory());
-    const bool followed = decoded && !familyCodeRefusal(decoded->familyCode);
-    require(session.familyCode == (followed ? decoded->familyCode : std::string(kDefaultFamilyCode)),
+    const std::string code = decoded ? normalFamilyCode(decoded->familyCode) : std::string();
+    const bool followed = decoded && !familyCodeRefusal(code);
+    require(session.familyCode == (followed ? code : std::string(kDefaultFamilyCode)),
             "the code is taken only when it can name a folder");
     const auto family = familyFiles(session.dataDirectory, session.familyCode);
     require(family.directory.parent_path() == files.dataDirectory(), "the family folder lies in the data directory");

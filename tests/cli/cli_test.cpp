@@ -159,7 +159,7 @@ TEST_F(CliTest, ResaveTakesOnlyTheFamilysOwnPasswordThenWritesBothFilesWhole) {
         EXPECT_EQ(fileBytes(family.persons), encodePersonFile(session.persons));
         EXPECT_EQ(std::filesystem::file_size(family.unions), 2406u);
         EXPECT_EQ(fileBytes(family.unions), encodeUnionFile(tidy));
-        EXPECT_EQ(entries(family.directory), (std::set<std::string>{code + ".da1", code + ".hu1"}));
+        EXPECT_EQ(entries(family.directory), (std::set<std::string>{code + ".da1", code + ".hu1", code + ".lck"}));
     }
 }
 

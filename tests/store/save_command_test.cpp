@@ -138,25 +138,57 @@ TEST_F(SaveCommand, CloseSavesWithThePasswordOrAsksAgainWithout) {
     EXPECT_NE(fileBytes(personFile()), before);
 }
 
-// A disk that fills up after the configuration was written.
-class FullDisk : public FileCalls {
-    int writes = 0;
-    int before(FileCall call) override { return call == FileCall::Write && ++writes > 1 ? ENOSPC : 0; }
+// Fails every call of one kind, as a full disk or a read-only folder would.
+class FailingCall : public FileCalls {
+public:
+    FailingCall(FileCall call, int error, int skip = 0) : m_call(call), m_error(error), m_skip(skip) {}
+
+private:
+    int before(FileCall call) override { return call == m_call && m_skip-- <= 0 ? m_error : 0; }
+    FileCall m_call;
+    int m_error, m_skip;
 };
 
-TEST_F(SaveCommand, CloseStaysOpenWhenASaveFailsOnDisk) {
-    FullDisk disk;
-    session.fileCalls = &disk;
+TEST_F(SaveCommand, AFailedSaveKeepsTheProgramOpenAndShowsOneReportPerFile) {
+    // The person file: its own message, then the disk-error warning.
+    FailingCall personFileFull(FileCall::Write, ENOSPC);
+    session.fileCalls = &personFileFull;
     prompt.buttons = {Button::Ok, Button::Ok, Button::No};
     prompt.inputs = {"Tjalko"};
     EXPECT_FALSE(closeQuestion(session, prompt));
-    ASSERT_GE(prompt.shown.size(), 4u);
-    EXPECT_EQ(prompt.shown[2], "IO-fout 28 bij schrijven van de DA1-file");
-    EXPECT_EQ(prompt.shown[3], "Het bestand op disk werd niet bijgewerkt.\n\nEr is een diskfout opgetreden.");
-    EXPECT_EQ(prompt.shown.back(), "Nu toch Takkenbos-programma verlaten?");
+    EXPECT_EQ(prompt.shown, (Texts{"Takkenbos-programma verlaten?", "Bestand werd gewijzigd.\n\nDeze wijzigingen opslaan?",
+                                   "IO-fout 28 bij schrijven van de DA1-file",
+                                   "Het bestand op disk werd niet bijgewerkt.\n\nEr is een diskfout opgetreden.",
+                                   "Nu toch Takkenbos-programma verlaten?"}));
     EXPECT_TRUE(session.changed);
     EXPECT_EQ(fileBytes(personFile()), before);
     EXPECT_FALSE(std::filesystem::exists(dir / "VDORKUM" / "VDORKUM.da1.new"));
+
+    // The union file: the generic error report alone.
+    FailingCall unionFileFull(FileCall::Write, ENOSPC, 1);
+    session.fileCalls = &unionFileFull;
+    prompt.shown.clear();
+    EXPECT_EQ(saveCommand(session, prompt), SaveOutcome::Failed);
+    EXPECT_EQ(prompt.shown, Texts{"De schijf is vol.\n" + (dir / "VDORKUM" / "VDORKUM.hu1").string()});
+    EXPECT_EQ(fileBytes(personFile()), before);
+}
+
+TEST_F(SaveCommand, AConfigurationThatCannotBeWrittenIsReportedOnceAndTheProgramCloses) {
+    FailingCall readOnlyFolder(FileCall::Open, EACCES);
+    session.fileCalls = &readOnlyFolder;
+    session.changed = false;
+    EXPECT_TRUE(closeQuestion(session, prompt));
+    EXPECT_EQ(prompt.shown, (Texts{"Takkenbos-programma verlaten?",
+                                   "De instellingen konden niet worden bewaard:\nToegang geweigerd.\n" +
+                                       (dir / "brinox.cfg").string() + "\n\nHet programma wordt toch afgesloten."}));
+
+    // The question about unsaved changes comes first; cancelling it keeps
+    // the program open without a word about the settings.
+    session.changed = true;
+    prompt.shown.clear();
+    prompt.buttons = {Button::Ok, Button::Cancel};
+    EXPECT_FALSE(closeQuestion(session, prompt));
+    EXPECT_EQ(prompt.shown.size(), 2u);
 }
 
 TEST_F(SaveCommand, StartPersonQuestionNamesTheSelectedPerson) {
