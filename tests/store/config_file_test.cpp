@@ -7,15 +7,15 @@ namespace brinox {
 namespace {
 
 TEST(ConfigurationFile, HoldsOneFortyByteRecordAndCutsLongCodes) {
-    Configuration c{0x008000, 0x008080, 0x808000, 10, 5, 12, "VDORKUM"};
-    const auto bytes = encodeConfiguration(c);
-    EXPECT_EQ(bytes[1], 0x80);  // green 0x008000, little-endian
-    EXPECT_EQ(bytes[12], 10);
-    EXPECT_EQ(bytes[14], 5);
-    EXPECT_EQ(bytes[16], 12);
-    EXPECT_EQ(bytes[18], 7);
-    EXPECT_EQ(bytes[19], 'V');
+    // Written by hand, so that two fields swapped in both the reader and the
+    // writer cannot go unseen.
+    const std::array<std::uint8_t, kConfigurationSize> bytes{
+        0x11, 0x12, 0x13, 0x00,  0x21, 0x22, 0x23, 0x00,  0x31, 0x32, 0x33, 0x00,  // three colours
+        10,   0,    5,    0,     0x2C, 0x01,                                       // frame, start person 300
+        4,    'S',  'M',  'I',   'T'};                                             // the code, the rest 0
+    Configuration c{0x131211, 0x232221, 0x333231, 10, 5, 300, "SMIT"};
     EXPECT_EQ(decodeConfiguration(bytes), c);
+    EXPECT_EQ(encodeConfiguration(c), bytes);
 
     c.familyCode = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
     EXPECT_EQ(decodeConfiguration(encodeConfiguration(c))->familyCode, "ABCDEFGHIJKLMNOPQRST");

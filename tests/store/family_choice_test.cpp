@@ -54,8 +54,10 @@ TEST(FamilyChoice, CodesThatCannotNameAFolderAreRefused) {
     }
     EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
     testing::ScriptedPrompt prompt;
-    prompt.buttons = {Button::No};
+    prompt.buttons = {Button::No, Button::No};
     EXPECT_EQ(chooseFamilyCode(dir.path(), prompt, "van der Berg-\xE9"), "VAN DER BERG-\xC9");
+    EXPECT_EQ(chooseFamilyCode(dir.path(), prompt, "ABCDEFGHIJKLMNOPQRST"), "ABCDEFGHIJKLMNOPQRST")
+        << "twenty characters are what the configuration holds";
 }
 
 TEST(FamilyChoice, ListsTheFamilyFoldersInUpperCase) {

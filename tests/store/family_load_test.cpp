@@ -1,9 +1,15 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 #include "store/config_file.h"
+#include "store/family_choice.h"
 #include "store/family_files.h"
 #include "store/family_load.h"
 #include "store/save_command.h"
+#include "support/failing_calls.h"
 #include "support/family_builder.h"
 #include "support/scripted_prompt.h"
 #include "support/temp_dir.h"
@@ -13,6 +19,7 @@ namespace {
 
 using testing::addPerson;
 using testing::addUnion;
+using testing::FailingCall;
 using testing::fileBytes;
 using testing::Texts;
 using testing::writeBytes;
@@ -159,6 +166,154 @@ TEST_F(FamilyLoad, FileNamesInAnotherLetterCaseAreFound) {
     ASSERT_EQ(SaveFamily(s, prompt), SaveResult::Saved);
     EXPECT_TRUE(std::filesystem::exists(dir / "vdorkum" / "Vdorkum.DA1"));
     EXPECT_FALSE(std::filesystem::exists(dir / "VDORKUM"));
+}
+
+// What a folder may hold in place of a file the program reads at start.
+enum class Hostile { NamedPipe, LinkToEndlessDevice, TwoGigabytes };
+
+void putInPlace(const std::filesystem::path& path, Hostile what) {
+    std::filesystem::remove(path);
+    switch (what) {
+        case Hostile::NamedPipe: ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0); break;
+        case Hostile::LinkToEndlessDevice: std::filesystem::create_symlink("/dev/zero", path); break;
+        case Hostile::TwoGigabytes:
+            testing::writeBytes(path, {});
+            std::filesystem::resize_file(path, 2ull << 30);  // sparse: no disk space taken
+            break;
+    }
+}
+
+TEST_F(FamilyLoad, APipeADeviceOrAGiantInPlaceOfAFileIsNeverReadWithoutEnd) {
+    const std::string notAFile = "Dit is geen gewoon bestand.\n";
+    struct Case {
+        std::string file;
+        Hostile what;
+        int persons;            // count after the start
+        std::string firstText;  // the first message, or its start
+        bool saveRefused;
+    };
+    const Case cases[] = {
+        {"VDORKUM/VDORKUM.da1", Hostile::NamedPipe, 0, notAFile, true},
+        {"VDORKUM/VDORKUM.da1", Hostile::LinkToEndlessDevice, 0, notAFile, true},
+        {"VDORKUM/VDORKUM.da1", Hostile::TwoGigabytes, 600, "Dit familiebestand bevat meer dan 600 personen", true},
+        {"VDORKUM/VDORKUM.hu1", Hostile::NamedPipe, 5, notAFile, true},
+        {"VDORKUM/VDORKUM.hu1", Hostile::LinkToEndlessDevice, 5, notAFile, true},
+        {"VDORKUM/VDORKUM.hu1", Hostile::TwoGigabytes, 5, "Dit familiebestand bevat meer dan 400 verbintenissen", true},
+        {"brinox.cfg", Hostile::NamedPipe, 5, "", false},
+        {"brinox.cfg", Hostile::LinkToEndlessDevice, 5, "", false},
+        {"brinox.cfg", Hostile::TwoGigabytes, 5, "", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file + " " + std::to_string(static_cast<int>(c.what)));
+        testing::writeFamily(family, dir.path(), "VDORKUM", 3);
+        putInPlace(dir / c.file, c.what);
+        prompt.shown.clear();
+        Session s = loaded();
+        EXPECT_EQ(s.familyCode, "VDORKUM");
+        EXPECT_EQ(s.persons.count(), c.persons);
+        EXPECT_EQ(prompt.shown.empty() ? "" : prompt.shown[0].substr(0, c.firstText.size()), c.firstText);
+        EXPECT_EQ(s.saveRefusal.empty(), !c.saveRefused);
+        std::filesystem::remove(dir / c.file);
+    }
+}
+
+TEST_F(FamilyLoad, AnUnreadablePersonFileLeavesEmptyTablesAndIsNeverSavedOver) {
+    const auto persons = fileBytes(file("VDORKUM.da1"));
+    const auto unions = fileBytes(file("VDORKUM.hu1"));
+    FailingCall readError(FileCall::Read, EIO);
+    FailingCall noAccess(FileCall::Open, EACCES);
+    for (FileCalls* calls : {static_cast<FileCalls*>(&readError), static_cast<FileCalls*>(&noAccess)}) {
+        // Another family open before, with a password given and changes made.
+        Session s = loaded();
+        s.passwordGiven = true;
+        s.changed = true;
+        s.fileCalls = calls;
+        prompt = testing::ScriptedPrompt{};
+        openFamily(s, prompt, "VDORKUM");
+        ASSERT_EQ(prompt.kinds, std::vector<MessageKind>{MessageKind::Error});
+        EXPECT_EQ(prompt.shown[0], std::string(calls == &readError ? "Lees- of schrijffout op de schijf"
+                                                                   : "Toegang geweigerd") +
+                                       ".\n" + file("VDORKUM.da1").string());
+        EXPECT_EQ(s.persons.count(), 0);
+        EXPECT_FALSE(s.unions[1].inUse()) << "nothing of the family open before";
+        EXPECT_FALSE(s.passwordGiven);
+        EXPECT_FALSE(s.changed);
+
+        // Whatever the user enters now cannot replace the family on disk.
+        s.fileCalls = &systemFileCalls();
+        addPerson(s.persons, {'m', "Nieuw", "Jan"});
+        prompt = testing::ScriptedPrompt{};
+        prompt.inputs = {"Tjalko"};
+        EXPECT_EQ(saveCommand(s, prompt), SaveOutcome::Refused);
+        EXPECT_NE(prompt.shown.at(0).find("personenbestand van deze familie kon niet worden gelezen"), std::string::npos);
+        EXPECT_EQ(fileBytes(file("VDORKUM.da1")), persons);
+        EXPECT_EQ(fileBytes(file("VDORKUM.hu1")), unions);
+    }
+    if (::geteuid() != 0) {  // the super-user reads any file
+        std::filesystem::permissions(file("VDORKUM.da1"), std::filesystem::perms::none);
+        prompt = testing::ScriptedPrompt{};
+        EXPECT_EQ(loaded().persons.count(), 0);
+        EXPECT_EQ(prompt.kinds, std::vector<MessageKind>{MessageKind::Error});
+        std::filesystem::permissions(file("VDORKUM.da1"), std::filesystem::perms::owner_all);
+    }
+}
+
+TEST_F(FamilyLoad, EveryLoadClearsTheFlagsAlsoWhenTheUnionFileIsMissing) {
+    Session s = loaded();
+    s.passwordGiven = true;
+    s.changed = true;
+    std::filesystem::remove(file("VDORKUM.hu1"));
+    EXPECT_FALSE(LoadFamily(s, prompt));
+    EXPECT_FALSE(s.passwordGiven) << "the password of the family before must be asked again";
+    EXPECT_FALSE(s.changed);
+}
+
+TEST_F(FamilyLoad, ASaveThatCannotBeFinishedKeepsTheFamilyFromBeingLoadedOrSavedOver) {
+    // A save was committed, and its person file is still waiting to be put in place.
+    Session newer = family;
+    addPerson(newer.persons, {'v', "Dorkum", "Nieuw"});
+    const auto waiting = encodePersonFile(newer.persons);
+    writeBytes(file("VDORKUM.da1.new"), waiting);
+    writeBytes(file("VDORKUM.saving"), {});
+    const auto old = fileBytes(file("VDORKUM.da1"));
+
+    FailingCall diskError(FileCall::Rename, EIO);
+    Session s;
+    s.fileCalls = &diskError;
+    startSession(s, prompt, dir.path());
+    EXPECT_EQ(prompt.shown, Texts{"Lees- of schrijffout op de schijf.\n" + file("VDORKUM.da1").string()});
+    EXPECT_EQ(s.persons.count(), 0) << "new persons with old unions would be a torn family";
+    addPerson(s.persons, {'m', "Dorkum", "Jan"});
+    s.passwordGiven = true;
+    EXPECT_EQ(saveCommand(s, prompt), SaveOutcome::Refused);
+    EXPECT_EQ(fileBytes(file("VDORKUM.da1")), old);
+
+    s.fileCalls = &systemFileCalls();
+    EXPECT_TRUE(LoadFamily(s, prompt)) << "once the disk works again the save is finished";
+    EXPECT_EQ(s.persons.count(), 6);
+    EXPECT_EQ(fileBytes(file("VDORKUM.da1")), waiting);
+    EXPECT_TRUE(s.saveRefusal.empty());
+}
+
+TEST_F(FamilyLoad, FamilyCodesAreUpperCaseAndNoFamilyMeansNoFiles) {
+    auto bytes = encodeConfiguration(defaultConfiguration("vdorkum", 1));
+    writeBytes(dir / "brinox.cfg", {bytes.begin(), bytes.end()});
+    Session s = loaded();
+    EXPECT_EQ(s.familyCode, "VDORKUM");
+    EXPECT_EQ(familyPassword(s.familyCode), "Tjalko");
+
+    // A first start on an empty folder: nothing can be saved, and no file
+    // is made without a family to hold it.
+    testing::TempDir empty;
+    Session none;
+    startSession(none, prompt, empty.path());
+    addPerson(none.persons, {'m', "Smit", "Jan"});
+    none.changed = true;
+    prompt.shown.clear();
+    EXPECT_EQ(saveCommand(none, prompt), SaveOutcome::Refused);
+    EXPECT_EQ(prompt.shown, Texts{"Er is nog geen familie gekozen.\n\nKies eerst een familie, of maak een nieuwe, met "
+                                  "\"Andere familie\" in het menu Bestand."});
+    EXPECT_TRUE(std::filesystem::is_empty(empty.path()));
 }
 
 }  // namespace

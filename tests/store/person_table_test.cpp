@@ -58,33 +58,39 @@ TEST(PersonTable, ErasedSlotIsFreeAndOfferedFirst) {
     EXPECT_EQ(full.getSex(RecordNo(601)), 'm');
 }
 
-TEST(PersonRecord, RoundTripsAndCutsOverlongLengthsFromFiles) {
-    PersonRecord r;
-    r.reserved = 9;
-    r.sex = 'v';
-    r.familyName = "Kooij";
-    r.firstNames = "Zo\xEB";
-    r.info1 = "Bakker te Utrecht";
-    r.birthYear = 1921;
-    r.birthMonth = 7;
-    r.birthDay = 3;
-    r.father = 513;
-    r.number = 42;
+// Every number in its own place: written by hand, byte for byte, so that
+// two fields swapped in both the reader and the writer cannot go unseen.
+TEST(PersonRecord, LayoutMatchesBytesWrittenByHand) {
     std::array<std::uint8_t, kPersonRecordSize> bytes{};
-    encodePersonRecord(r, bytes);
-    EXPECT_EQ(bytes[1], 'v');
-    EXPECT_EQ(bytes[2], 5);                       // length of "Kooij"
-    EXPECT_EQ(bytes[8], 0);                       // unused text bytes are written as 0
-    EXPECT_EQ(bytes[266] | bytes[267] << 8, 1921);
-    EXPECT_EQ(bytes[278] | bytes[279] << 8, 513);
-    EXPECT_EQ(bytes[282], 42);
+    bytes[0] = 9;                                               // reserved
+    bytes[1] = 'v';                                             // sex
+    bytes[2] = 5, std::copy_n("Kooij", 5, bytes.begin() + 3);   // family name
+    bytes[53] = 3, std::copy_n("Zo\xEB", 3, bytes.begin() + 54);  // first names
+    bytes[104] = 1, bytes[105] = 'a';                           // info 1
+    bytes[185] = 1, bytes[186] = 'b';                           // info 2
+    const std::pair<std::size_t, std::uint16_t> numbers[] = {
+        {266, 1921}, {268, 7}, {270, 3}, {272, 1999}, {274, 12}, {276, 31}, {278, 513}, {280, 2}, {282, 42}};
+    for (const auto& [at, value] : numbers) bytes[at] = value & 0xFF, bytes[at + 1] = value >> 8;
+
+    PersonRecord r{9, 'v', "Kooij", "Zo\xEB", "a", "b", 1921, 7, 3, 1999, 12, 31, 513, 2, 42};
     EXPECT_EQ(decodePersonRecord(bytes), r);
+    std::array<std::uint8_t, kPersonRecordSize> written{};
+    encodePersonRecord(r, written);
+    EXPECT_EQ(written, bytes);
 
     bytes[2] = 255;   // a damaged length byte
     bytes[104] = 200;
     const auto damaged = decodePersonRecord(bytes);
     EXPECT_EQ(damaged.familyName.size(), 50u);
     EXPECT_EQ(damaged.info1.size(), 80u);
+}
+
+TEST(UnionEntry, LayoutMatchesBytesWrittenByHand) {
+    const std::array<std::uint8_t, kUnionEntrySize> bytes{0x01, 0x02, 0x58, 0x02, 0x00, 0x00};
+    EXPECT_EQ(decodeUnionEntry(bytes), (UnionEntry{513, 600, 0, 0}));
+    std::array<std::uint8_t, kUnionEntrySize> written{};
+    encodeUnionEntry(UnionEntry{513, 600, 0, 0}, written);
+    EXPECT_EQ(written, bytes);
 }
 
 TEST(NameFormats, NamesOfNobodyAreEmptyAndUnknownYearsShowZero) {
@@ -98,6 +104,17 @@ TEST(NameFormats, NamesOfNobodyAreEmptyAndUnknownYearsShowZero) {
     EXPECT_EQ(NameAndBirthYear(persons, piet), "Piet  Dorkum    (0)");
     EXPECT_EQ(birthDateText(persons, jan), "0-0-1921");
     EXPECT_EQ(deathDateText(persons, jan), "0-0-0");
+}
+
+TEST(ChosenPerson, IsAPersonOfTheTableUpToTheLastRecord) {
+    Session session;
+    for (const char sex : {'m', 'v', 'm', 'v'}) addPerson(session.persons, {sex, "Smit", "Kind"});
+    session.persons.erase(RecordNo(2));
+    const std::pair<std::string, int> cases[] = {{"1", 1}, {"4", 4}, {"2", 0}, {"5", 0}, {"0", 0}, {"", 0}, {"x", 0}};
+    for (const auto& [result, person] : cases) {
+        session.selection.result = result;
+        EXPECT_EQ(chosenPerson(session).value_or(RecordNo()), RecordNo(person)) << result;
+    }
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "store/family_files.h"
 #include "store/family_load.h"
 #include "store/save_command.h"
+#include "support/failing_calls.h"
 #include "support/family_builder.h"
 #include "support/scripted_prompt.h"
 #include "support/temp_dir.h"
@@ -15,6 +16,7 @@ namespace brinox {
 namespace {
 
 using testing::addPerson;
+using testing::FailingCall;
 using testing::fileBytes;
 using testing::Texts;
 
@@ -137,17 +139,6 @@ TEST_F(SaveCommand, CloseSavesWithThePasswordOrAsksAgainWithout) {
     EXPECT_EQ(prompt.shown.back(), kSaved);
     EXPECT_NE(fileBytes(personFile()), before);
 }
-
-// Fails every call of one kind, as a full disk or a read-only folder would.
-class FailingCall : public FileCalls {
-public:
-    FailingCall(FileCall call, int error, int skip = 0) : m_call(call), m_error(error), m_skip(skip) {}
-
-private:
-    int before(FileCall call) override { return call == m_call && m_skip-- <= 0 ? m_error : 0; }
-    FileCall m_call;
-    int m_error, m_skip;
-};
 
 TEST_F(SaveCommand, AFailedSaveKeepsTheProgramOpenAndShowsOneReportPerFile) {
     // The person file: its own message, then the disk-error warning.
