@@ -120,5 +120,23 @@ TEST_F(MainWindowCommands, ANewPersonIsRefusedWhenTheTableIsFull) {
     EXPECT_FALSE(session.newPersonMode);
 }
 
+TEST(MainWindowWithoutFamily, CommandsThatChangeTheFamilySayToChooseOneFirst) {
+    testing::TempDir empty;
+    Session session;
+    testing::ScriptedPrompt prompt;
+    MainWindowDialogs none;  // no window may open
+    TForm1 form(session, prompt, none, empty.path());
+    const std::string chooseFirst = "Er is nog geen familie gekozen.\n\nKies eerst een familie, of maak een nieuwe, "
+                                    "met \"Andere familie\" in het menu Bestand.";
+    for (const char* name : {"Nieuwepersooninvoeren1", "WijzigPersoonsgegevens1", "HuwelijkRelatieregistreren1",
+                             "Verwijderpersoon1"}) {
+        prompt.shown.clear();
+        form.findChild<QAction*>(name)->trigger();
+        EXPECT_EQ(prompt.shown, Texts{chooseFirst}) << name;
+    }
+    EXPECT_FALSE(session.newPersonMode);
+    session.changed = false;
+}
+
 }  // namespace
 }  // namespace brinox

@@ -28,6 +28,13 @@ TEST(FamilyChoice, CreatingANewFamilyGivesTwoEmptyFiles) {
     EXPECT_EQ(session.persons.count(), 0);
     EXPECT_EQ(session.unions.unionCount(), 0);
     EXPECT_EQ(session.selectedPerson, RecordNo(1));
+
+    // A folder already there in another letter case is named as it is on disk.
+    std::filesystem::create_directory(dir / "Kok");
+    prompt.shown.clear();
+    prompt.buttons = {Button::Yes};
+    EXPECT_EQ(chooseFamilyCode(dir.path(), prompt, "kok"), "KOK");
+    EXPECT_EQ(prompt.shown.back(), "Het nieuwe bestand komt in " + dir.path().string() + "/Kok/");
 }
 
 TEST(FamilyChoice, AnsweringNoCreatesNothingButAFolderWithoutPersonsKeepsItsUnions) {

@@ -11,6 +11,7 @@
 #include "store/family_files.h"
 #include "store/family_load.h"
 #include "store/save_command.h"
+#include "support/cli_run.h"
 #include "support/failing_calls.h"
 #include "support/family_builder.h"
 #include "support/scripted_prompt.h"
@@ -88,6 +89,10 @@ TEST_F(FamilySave, ASecondCopyMayReadTheFamilyButNotSaveOverIt) {
                                                     "programma.\nSluit dat eerst en berg dan opnieuw op."});
         EXPECT_TRUE(untouched());
     }
+    const auto cli = testing::runCommandLine({"--data", dir.path().string(), "resave", "--password", "7341PX"});
+    EXPECT_EQ(cli.code, 2);
+    EXPECT_NE(cli.err.find("is geopend in een ander exemplaar van het programma"), std::string::npos);
+    EXPECT_TRUE(untouched());
 
     // Once the first copy has ended, the second may save, and then holds the family.
     ASSERT_EQ(::write(toChild[1], "x", 1), 1);
