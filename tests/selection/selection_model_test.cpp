@@ -96,5 +96,50 @@ TEST_F(SelectionWindowLogic, EmptyHistoryLinesAndClicksOutsideTheListOfferNobody
     EXPECT_EQ(model.lineForKey('D'), std::nullopt);
 }
 
+TEST_F(SelectionWindowLogic, FreeSlotsAreInNoSortedListAndNoLineOffersThem) {
+    auto& p = session.persons;
+    p.erase(RecordNo(3));                          // Els: a free slot
+    addPerson(p, {'\0', "Spook", "Sam", 1900});    // 5: a slot never used, with a name all the same
+    for (int r = 1; r <= 5; ++r) p.setInfo1(RecordNo(r), "bakker");
+    session.selection.searchWord = "bakker";
+    recordSelection(session.selection, RecordNo(3));
+    recordSelection(session.selection, RecordNo(5));
+    session.selectedPerson = RecordNo(5);
+    model.open();
+    EXPECT_EQ(model.personCaption(), "") << "a free slot as selected person is not offered";
+    EXPECT_FALSE(model.choosePerson(0));
+
+    struct Case {
+        ListKind kind;
+        std::size_t lines;
+        int offered;  // lines whose click offers a person
+    };
+    // The history first, while it holds only 1, 3 and 5.
+    for (const Case c : {Case{ListKind::History, 18, 1}, Case{ListKind::FamilyName, 3, 3},
+                         Case{ListKind::FirstName, 3, 3}, Case{ListKind::BirthYear, 3, 3},
+                         Case{ListKind::Keyword, 3, 3}, Case{ListKind::RecordNumber, 5, 3}}) {
+        SCOPED_TRACE(static_cast<int>(c.kind));
+        model.choose(c.kind);
+        ASSERT_EQ(model.lines().size(), c.lines);
+        int offered = 0;
+        for (int row = 0; row < static_cast<int>(c.lines); ++row) {
+            const int before = session.selection.historyCount;
+            model.click(row);
+            if (model.personCaption().empty()) {
+                EXPECT_FALSE(model.partnerShown());
+                EXPECT_EQ(session.selection.historyCount, before) << "row " << row << " was recorded";
+                continue;
+            }
+            ++offered;
+            if (model.partnerShown()) {
+                EXPECT_TRUE(p.isPerson(model.partner()));
+            }
+            ASSERT_TRUE(model.choosePerson(0));
+            EXPECT_TRUE(chosenPerson(session).has_value()) << "row " << row << " handed back " << session.selection.result;
+        }
+        EXPECT_EQ(offered, c.offered);
+    }
+}
+
 }  // namespace
 }  // namespace brinox
