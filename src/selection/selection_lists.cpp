@@ -112,10 +112,11 @@ std::vector<std::string> maaklijst(const PersonTable& persons, SelectionState& s
 
 std::string clickedNumberOf(ListKind kind, const std::string& line) {
     if (kind == ListKind::RecordNumber) return line.substr(0, line.find(' '));
-    const auto open = line.find('[');
-    if (open == std::string::npos) return {};
-    const auto close = line.find(']', open + 1);
+    // The number closes the line; a name may hold brackets of its own before it.
+    const auto close = line.rfind(']');
     if (close == std::string::npos) return {};
+    const auto open = line.rfind('[', close);
+    if (open == std::string::npos) return {};
     return line.substr(open + 1, close - open - 1);
 }
 

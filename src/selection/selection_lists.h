@@ -53,8 +53,9 @@ bool infoHolds(const PersonTable& persons, RecordNo r, const std::string& upperW
 std::vector<std::string> maaklijst(const PersonTable& persons, SelectionState& selection);
 
 // The record number text of a clicked line: for kind 3 the text up to the
-// first blank, for the other kinds the text between the first "[" and the
-// first "]" after it. Empty when the line has no such part.
+// first blank, for the other kinds the text between the last "]" and the
+// "[" before it, so brackets in a name do not count. Empty when the line has
+// no such part.
 std::string clickedNumberOf(ListKind kind, const std::string& line);
 
 // The record a clicked-number text names; 0 when it is empty or no number.

@@ -141,10 +141,11 @@ TEST(FirstPartner, IsTheOtherOfTheFirstRegisteredUnionWithBothPartners) {
     EXPECT_EQ(firstPartner(s.persons, s.unions, RecordNo(2)), RecordNo(1));
 }
 
-TEST(ClickedNumber, RecordNumberListUpToTheFirstBlankOthersBetweenTheFirstBrackets) {
+TEST(ClickedNumber, RecordNumberListUpToTheFirstBlankOthersBetweenTheLastBrackets) {
     EXPECT_EQ(clickedNumberOf(ListKind::RecordNumber, "12  Smit  Jan  (1900)"), "12");
     EXPECT_EQ(clickedNumberOf(ListKind::RecordNumber, "7"), "7");
     EXPECT_EQ(clickedNumberOf(ListKind::FamilyName, fillAndNumber("Smit  Jan", RecordNo(345))), "345");
+    EXPECT_EQ(clickedNumberOf(ListKind::FirstName, fillAndNumber("Jan [de oude]  Smit [1]", RecordNo(8))), "8");
     EXPECT_EQ(clickedNumberOf(ListKind::FirstName, "open [ maar niet dicht"), "");
     EXPECT_EQ(recordOfClicked("345"), RecordNo(345));
     EXPECT_EQ(recordOfClicked("0"), RecordNo());
