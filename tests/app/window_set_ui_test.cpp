@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
+#include <sys/stat.h>
 
 #include "app/window_set.h"
 #include "support/family_builder.h"
@@ -50,6 +51,13 @@ protected:
     }
 
     QString self() { return windows->mainWindow().findChild<QLabel*>("zelf1")->text(); }
+
+    static QWidget* shownHelp() {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top->objectName() == "helpdlg" && top->isVisible()) return top;
+        }
+        return nullptr;
+    }
 
     testing::TempDir dir;
     Session session;
@@ -93,12 +101,42 @@ TEST_F(WholeProgram, NewPersonOpensTheEditWindowAtTheNextNumber) {
 TEST_F(WholeProgram, HelpWindowIsMadeWhenFirstAskedFor) {
     EXPECT_EQ(qApp->findChild<QTextBrowser*>(), nullptr);
     windows->showHelp(HelpTopic::Selection);
-    QTextBrowser* browser = nullptr;
-    for (QWidget* top : QApplication::topLevelWidgets()) {
-        if (top->objectName() == "helpdlg" && top->isVisible()) browser = top->findChild<QTextBrowser*>("Browser");
+    ASSERT_NE(shownHelp(), nullptr);
+    EXPECT_TRUE(shownHelp()->findChild<QTextBrowser*>("Browser")->toPlainText().contains("Een persoon selecteren"));
+}
+
+TEST(HelpFile, TheDataFoldersOwnCopyWinsUnlessItIsAPipeOrTooLarge) {
+    enum class Kind { Own, Pipe, Oversized };
+    const struct Case {
+        Kind kind;
+        const char* shown;
+        QString notice;
+    } cases[] = {
+        {Kind::Own, "Eigen help", ""},
+        {Kind::Pipe, "Een persoon selecteren",
+         "FAMHELP.HLP in de gegevensmap is geen gewoon bestand. Hieronder staat de help van het programma zelf."},
+        {Kind::Oversized, "Een persoon selecteren",
+         "FAMHELP.HLP in de gegevensmap is groter dan 4 MB. Hieronder staat de help van het programma zelf."},
+    };
+    for (const Case& c : cases) {
+        testing::TempDir dir;
+        const auto file = dir / "famhelp.hlp";
+        if (c.kind == Kind::Pipe) {
+            ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
+        }
+        if (c.kind == Kind::Own) testing::writeBytes(file, {'E', 'i', 'g', 'e', 'n', ' ', 'h', 'e', 'l', 'p'});
+        if (c.kind == Kind::Oversized) {
+            testing::writeBytes(file, {});
+            std::filesystem::resize_file(file, 5 << 20);
+        }
+        Session session;
+        session.dataDirectory = dir.path();
+        HelpWindow help(session);
+        help.showHelp(HelpTopic::Selection);
+        EXPECT_TRUE(help.Browser->toPlainText().contains(c.shown)) << c.shown;
+        EXPECT_EQ(help.Notice->isVisible(), !c.notice.isEmpty());
+        EXPECT_EQ(help.Notice->text(), c.notice);
     }
-    ASSERT_NE(browser, nullptr);
-    EXPECT_TRUE(browser->toPlainText().contains("Een persoon selecteren"));
 }
 
 }  // namespace
