@@ -1,5 +1,6 @@
 #include "app/help_window.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -79,7 +80,17 @@ void HelpWindow::loadHelp() {
     Browser->setHtml(builtInHelp());
 }
 
+void HelpWindow::followModalWindow() {
+    // While a window is open modally Qt blocks every other window except its
+    // own children. Help asked for there becomes its child, so that it can be
+    // read, scrolled and closed; help asked for elsewhere stands on its own.
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == this || parentWidget() == modal) return;
+    setParent(modal, windowFlags());
+}
+
 void HelpWindow::showHelp(HelpTopic topic) {
+    followModalWindow();
     loadHelp();
     if (topic == HelpTopic::Contents) {
         Browser->scrollToAnchor("inhoud");

@@ -27,6 +27,7 @@ public:
 
 private:
     void loadHelp();
+    void followModalWindow();
 
     const Session& m_session;
 };

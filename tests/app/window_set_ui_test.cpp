@@ -105,6 +105,23 @@ TEST_F(WholeProgram, HelpWindowIsMadeWhenFirstAskedFor) {
     EXPECT_TRUE(shownHelp()->findChild<QTextBrowser*>("Browser")->toPlainText().contains("Een persoon selecteren"));
 }
 
+TEST_F(WholeProgram, HelpFromTheModalSelectionWindowCanBeClosedAndLeadsBackToIt) {
+    whenModal([](QDialog* selection) {
+        selection->findChild<QAction*>("Help1")->trigger();
+        QWidget* help = shownHelp();
+        EXPECT_NE(help, nullptr);
+        if (help) {
+            // Through the window system, which drops the click while the window is blocked.
+            auto* close = help->findChild<QPushButton*>("Sluitenbtn");
+            QTest::mouseClick(help->windowHandle(), Qt::LeftButton, {}, close->mapTo(help, close->rect().center()));
+        }
+        EXPECT_EQ(shownHelp(), nullptr) << "the help window could not be closed";
+        EXPECT_EQ(QApplication::activeModalWidget(), selection);
+        selection->reject();
+    });
+    windows->mainWindow().findChild<QAction*>("Selectie1")->trigger();
+}
+
 TEST(HelpFile, TheDataFoldersOwnCopyWinsUnlessItIsAPipeOrTooLarge) {
     enum class Kind { Own, Pipe, Oversized };
     const struct Case {
