@@ -39,6 +39,8 @@ HelpWindow::HelpWindow(const Session& session, QWidget* parent) : QDialog(parent
     setObjectName("helpdlg");
     setWindowTitle("Brinox Help");
     setModal(false);
+    // Closing the main window ends the program, even with help still open.
+    setAttribute(Qt::WA_QuitOnClose, false);
     resize(560, 520);
     Notice = new QLabel(this);
     Notice->setObjectName("Notice");

@@ -122,6 +122,17 @@ TEST_F(WholeProgram, HelpFromTheModalSelectionWindowCanBeClosedAndLeadsBackToIt)
     windows->mainWindow().findChild<QAction*>("Selectie1")->trigger();
 }
 
+TEST_F(WholeProgram, ClosingTheMainWindowEndsTheProgramWithHelpStillOpen) {
+    windows->showHelp(HelpTopic::Contents);
+    prompt.buttons = {Button::Ok};
+    QTimer stillRunning;
+    stillRunning.setSingleShot(true);
+    QObject::connect(&stillRunning, &QTimer::timeout, [] { QApplication::exit(1); });
+    stillRunning.start(5000);
+    QTimer::singleShot(0, [this] { windows->mainWindow().close(); });
+    EXPECT_EQ(QApplication::exec(), 0) << "the program went on running";
+}
+
 TEST(HelpFile, TheDataFoldersOwnCopyWinsUnlessItIsAPipeOrTooLarge) {
     enum class Kind { Own, Pipe, Oversized };
     const struct Case {
