@@ -270,6 +270,8 @@ void TForm1::updatePopupEnabling() {
 }
 
 void TForm1::selectAndRedraw(RecordNo person, bool recordInHistory) {
+    // A link left pointing at a free slot (a hand-made or damaged file) leads nowhere.
+    if (!m_session.persons.isPerson(person)) return;
     m_session.selectedPerson = person;
     if (recordInHistory) recordSelection(m_session.selection, person);
     vulkwartierstaat();

@@ -104,6 +104,10 @@ TEST_F(MainWindow, ClicksOnAncestorsChildrenAndPartnerMoveThePedigree) {
     EXPECT_EQ(session.selection.history[3], RecordNo(3));
     QTest::mouseClick(label("opa_v1"), Qt::LeftButton);  // an empty panel does nothing
     EXPECT_EQ(label("zelf1")->text(), "Jan  Dorkum");
+    session.persons.erase(RecordNo(1));  // Jan's father, the link to him left in place
+    QTest::mouseClick(label("vader1"), Qt::LeftButton);
+    EXPECT_EQ(label("zelf1")->text(), "Jan  Dorkum") << "a free slot is no person to select";
+    EXPECT_EQ(session.selection.historyCount, 4);
 }
 
 TEST_F(MainWindow, EscapeAsksBeforeClosingAndSavingNeedsThePassword) {
