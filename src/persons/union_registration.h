@@ -39,11 +39,11 @@ enum class RegistrationOutcome {
 };
 
 // Replaces Person A's unions shown in the window (the first five entries)
-// by the rows that name a person, each in the lowest free entry; a row naming
-// a free slot or a number beyond the family counts as empty. Entries the window
-// did not show stay as they are. Refuses before touching anything when no
-// entry is free, or when the rows need more entries than are free once the
-// shown ones are cleared.
+// by the rows that name a person, each in the lowest free entry; a row
+// naming a free slot or a number beyond the family counts as empty. Entries
+// the window did not show stay as they are. Refuses before touching anything
+// when no entry is free, or when the rows need more entries than are free
+// once the shown ones are cleared.
 RegistrationOutcome registerUnions(Session& session, Prompt& prompt, RecordNo personA, const PartnerRows& rows);
 
 }  // namespace brinox

@@ -62,9 +62,9 @@ std::string clickedNumberOf(ListKind kind, const std::string& line);
 RecordNo recordOfClicked(const std::string& clicked);
 
 // The first partner of r: for a man ('m') the woman of the first UnionTable
-// entry (0..400) whose man is r and whose woman is a person; for anyone else the
-// man of the first entry whose woman is r and whose man is a person. 0 when
-// none, and always 0 when r is no person (a free slot, 0, beyond count).
+// entry (0..400) whose man is r and whose woman is a person; for anyone else
+// the man of the first entry whose woman is r and whose man is a person. 0
+// when none, and always 0 when r is no person (a free slot, 0, beyond count).
 RecordNo firstPartner(const PersonTable& persons, const UnionTable& unions, RecordNo r);
 
 // What the Persoon and Partner buttons show: record number, two blanks,
