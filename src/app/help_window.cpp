@@ -1,19 +1,51 @@
 #include "app/help_window.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
 #include "store/case_insensitive_files.h"
+#include "store/small_file.h"
 
 namespace brinox {
+namespace {
+
+// Our help file is about 10 KB; a file past this is no help file, and reading
+// it whole would hold up the window.
+constexpr std::size_t kHelpFileLimit = 4 * 1024 * 1024;
+
+QString builtInHelp() {
+    QFile file(":/help/FAMHELP.HLP");
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return QString::fromUtf8(file.readAll());
+}
+
+QString refusalText(SmallFileRefusal refusal) {
+    QString reason;
+    switch (refusal) {
+        case SmallFileRefusal::NotRegular: reason = "is geen gewoon bestand"; break;
+        case SmallFileRefusal::TooLarge: reason = "is groter dan 4 MB"; break;
+        case SmallFileRefusal::Unreadable: reason = "kan niet worden gelezen"; break;
+    }
+    return "FAMHELP.HLP in de gegevensmap " + reason + ". Hieronder staat de help van het programma zelf.";
+}
+
+}  // namespace
 
 HelpWindow::HelpWindow(const Session& session, QWidget* parent) : QDialog(parent), m_session(session) {
     setObjectName("helpdlg");
     setWindowTitle("Brinox Help");
     setModal(false);
+    // Closing the main window ends the program, even with help still open.
+    setAttribute(Qt::WA_QuitOnClose, false);
     resize(560, 520);
+    Notice = new QLabel(this);
+    Notice->setObjectName("Notice");
+    Notice->setWordWrap(true);
+    Notice->hide();
     Browser = new QTextBrowser(this);
     Browser->setObjectName("Browser");
     Browser->setOpenLinks(true);
@@ -26,22 +58,42 @@ HelpWindow::HelpWindow(const Session& session, QWidget* parent) : QDialog(parent
     buttons->addStretch();
     buttons->addWidget(close);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Notice);
     layout->addWidget(Browser);
     layout->addLayout(buttons);
     connect(contents, &QPushButton::clicked, this, [this] { showHelp(HelpTopic::Contents); });
     connect(close, &QPushButton::clicked, this, &QDialog::close);
 }
 
-QString HelpWindow::helpText() const {
+void HelpWindow::loadHelp() {
+    Notice->hide();
     const auto own = findIgnoringCase(m_session.dataDirectory, "FAMHELP.HLP");
-    QFile file(own ? QString::fromStdString(own->string()) : QString(":/help/FAMHELP.HLP"));
-    if (!file.open(QIODevice::ReadOnly)) file.setFileName(":/help/FAMHELP.HLP");
-    if (!file.isOpen() && !file.open(QIODevice::ReadOnly)) return {};
-    return QString::fromUtf8(file.readAll());
+    if (!own) {
+        Browser->setHtml(builtInHelp());
+        return;
+    }
+    const auto content = readSmallRegularFile(*own, kHelpFileLimit);
+    if (const auto* bytes = std::get_if<std::string>(&content)) {
+        Browser->setHtml(QString::fromUtf8(bytes->data(), static_cast<qsizetype>(bytes->size())));
+        return;
+    }
+    Notice->setText(refusalText(std::get<SmallFileRefusal>(content)));
+    Notice->show();
+    Browser->setHtml(builtInHelp());
+}
+
+void HelpWindow::followModalWindow() {
+    // While a window is open modally Qt blocks every other window except its
+    // own children. Help asked for there becomes its child, so that it can be
+    // read, scrolled and closed; help asked for elsewhere stands on its own.
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == this || parentWidget() == modal) return;
+    setParent(modal, windowFlags());
 }
 
 void HelpWindow::showHelp(HelpTopic topic) {
-    Browser->setHtml(helpText());
+    followModalWindow();
+    loadHelp();
     if (topic == HelpTopic::Contents) {
         Browser->scrollToAnchor("inhoud");
     } else {

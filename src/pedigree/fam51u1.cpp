@@ -21,6 +21,7 @@
 #include "store/save_command.h"
 #include "widgets/colours.h"
 #include "widgets/help_viewer.h"
+#include "widgets/name_label.h"
 #include "widgets/pressable.h"
 #include "widgets/qt_text.h"
 
@@ -71,13 +72,13 @@ void TForm1::buildPedigreeArea() {
     Panel1->setObjectName("Panel1");
     QFont panelFont("Arial", 10);
     for (int i = 0; i < kPanelCount; ++i) {
-        auto* panel = new PressableLabel(Panel1);
+        auto* panel = new NameLabel(Panel1);
         panel->setObjectName(kPanelNames[i]);
         panel->setAlignment(Qt::AlignCenter);
         panel->setFont(panelFont);
         panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
         panel->setLineWidth(2);
-        panel->setToolTip(QString::fromUtf8(kAncestorHint));
+        panel->setHint(QString::fromUtf8(kAncestorHint));
         setBackground(panel, toQColor(0xC8D0D4));
         m_panels[i] = panel;
         const auto index = static_cast<PanelIndex>(i);
@@ -95,7 +96,7 @@ void TForm1::buildPedigreeArea() {
     // Few fonts: every one the window uses costs the start a font lookup.
     const QFont bold("Arial", 12, QFont::Bold);
     self->setFont(bold);
-    self->setToolTip(QString::fromUtf8(kSelfHint));
+    self->setHint(QString::fromUtf8(kSelfHint));
 
     QFont tall = bold;
     tall.setPixelSize(24);
@@ -247,7 +248,7 @@ void TForm1::vulkwartierstaat() {
     m_lineMap.clear();
     List->clear();
     if (view.caption) setWindowTitle(toQt(*view.caption));
-    for (int i = 0; i < kPanelCount; ++i) m_panels[i]->setText(toQt(view.panelTexts[i]));
+    for (int i = 0; i < kPanelCount; ++i) m_panels[i]->setName(toQt(view.panelTexts[i]));
     if (view.partnerLabel) {
         m_partnerLabel = *view.partnerLabel;
         Label7->setText(toQt(m_partnerLabel));
@@ -272,6 +273,8 @@ void TForm1::updatePopupEnabling() {
 }
 
 void TForm1::selectAndRedraw(RecordNo person, bool recordInHistory) {
+    // A link left pointing at a free slot (a hand-made or damaged file) leads nowhere.
+    if (!m_session.persons.isPerson(person)) return;
     m_session.selectedPerson = person;
     if (recordInHistory) recordSelection(m_session.selection, person);
     vulkwartierstaat();

@@ -14,6 +14,7 @@ class QMenu;
 
 namespace brinox {
 
+class NameLabel;
 class PressableLabel;
 class PressableList;
 
@@ -83,7 +84,7 @@ private:
 
     QWidget* Panel1 = nullptr;
     QWidget* Panel3 = nullptr;
-    std::array<PressableLabel*, kPanelCount> m_panels{};
+    std::array<NameLabel*, kPanelCount> m_panels{};
     PressableLabel* Label7 = nullptr;
     PressableList* List = nullptr;
     QMenu* PopupMenu1 = nullptr;

@@ -136,7 +136,8 @@ void THuwdlg::partnereditChange(int row) {
     const Row& r = m_rows[static_cast<std::size_t>(row - 1)];
     const RecordNo partner(r.edit->value());
     r.label->setText(toQt(displayName(m_session.persons, partner)));
-    r.panel->setVisible(!partner.isNone());
+    // A free slot typed into the field is not registered, so it gets no kind.
+    r.panel->setVisible(m_session.persons.isPerson(partner));
 }
 
 void THuwdlg::partnereditMouseDown(int row, Qt::MouseButton button) {

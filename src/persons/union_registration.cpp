@@ -7,8 +7,6 @@
 namespace brinox {
 namespace {
 
-bool isPerson(const PersonTable& persons, RecordNo r) { return r.value >= 1 && r.value <= persons.count(); }
-
 bool isFree(const UnionEntry& entry) { return entry.man == 0 && entry.woman == 0; }
 
 // Lowest first, the order in which they are taken.
@@ -20,10 +18,13 @@ std::vector<int> freeEntries(const UnionTable& unions) {
     return entries;
 }
 
-int filledRows(const PartnerRows& rows) {
-    return static_cast<int>(std::count_if(rows.begin(), rows.end(), [](const PartnerRow& row) {
-        return !row.partner.isNone();
-    }));
+// A row naming no person (a free slot, a number beyond the family) counts
+// as empty: a union with nobody must never be written.
+bool namesPerson(const PersonTable& persons, const PartnerRow& row) { return persons.isPerson(row.partner); }
+
+int filledRows(const PersonTable& persons, const PartnerRows& rows) {
+    return static_cast<int>(
+        std::count_if(rows.begin(), rows.end(), [&](const PartnerRow& row) { return namesPerson(persons, row); }));
 }
 
 UnionEntry entryFor(bool manSide, RecordNo personA, const PartnerRow& row) {
@@ -50,7 +51,7 @@ bool isManSide(const PersonTable& persons, RecordNo personA) { return persons.ge
 
 std::vector<int> unionEntriesOf(const PersonTable& persons, const UnionTable& unions, RecordNo personA) {
     std::vector<int> entries;
-    if (!isPerson(persons, personA)) return entries;
+    if (!persons.isPerson(personA)) return entries;
     const bool manSide = isManSide(persons, personA);
     for (int i = 1; i <= UnionTable::kLast; ++i) {
         const UnionEntry& entry = unions[i];
@@ -73,8 +74,8 @@ PartnerRows buildPartnerRows(const PersonTable& persons, const UnionTable& union
 }
 
 RegistrationOutcome registerUnions(Session& session, Prompt& prompt, RecordNo personA, const PartnerRows& rows) {
-    const int needed = filledRows(rows);
-    if (needed == 0 || !isPerson(session.persons, personA)) return RegistrationOutcome::NothingToRegister;
+    const int needed = filledRows(session.persons, rows);
+    if (needed == 0 || !session.persons.isPerson(personA)) return RegistrationOutcome::NothingToRegister;
     UnionTable& unions = session.unions;
     const int free = static_cast<int>(freeEntries(unions).size());
     if (free == 0) {
@@ -96,7 +97,7 @@ RegistrationOutcome registerUnions(Session& session, Prompt& prompt, RecordNo pe
     const std::vector<int> targets = freeEntries(unions);
     std::size_t next = 0;
     for (const PartnerRow& row : rows) {
-        if (row.partner.isNone()) continue;
+        if (!namesPerson(session.persons, row)) continue;
         unions[targets.at(next++)] = entryFor(manSide, personA, row);
     }
     inform(prompt, "De verbintenissen staan nu in het geheugen");

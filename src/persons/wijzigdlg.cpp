@@ -191,8 +191,7 @@ void Twijzigdlg::nreditChange(int value) {
 void Twijzigdlg::nreditMouseDown(Qt::MouseButton button) {
     if (button != Qt::RightButton || mode() == EditMode::NewPerson) return;
     m_picker.pickPerson();
-    const auto chosen = chosenRecord(m_session.selection.result);
-    if (chosen && !chosen->isNone()) nredit->setValue(chosen->value);
+    if (const auto chosen = chosenPerson(m_session)) nredit->setValue(chosen->value);
 }
 
 void Twijzigdlg::vaderMouseDown(Qt::MouseButton button) { parentMouseDown(ParentRole::Father, vader, button); }

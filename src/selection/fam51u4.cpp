@@ -15,6 +15,7 @@
 #include <QStyleOptionMenuItem>
 #include <QStyledItemDelegate>
 
+#include "widgets/fitted_text.h"
 #include "widgets/placed.h"
 #include "widgets/pressable.h"
 #include "widgets/qt_text.h"
@@ -106,9 +107,14 @@ private:
     QMenuBar* m_bar;
 };
 
-QString captionText(const std::string& caption) {
+// A caption wider than the button loses its end, not its record number at
+// the front; the whole caption is then in the tool tip.
+void showCaption(QPushButton* button, const std::string& caption) {
+    const QString whole = toQt(caption);
+    const QString shown = fittedText(*button, whole, captionRoom(*button));
     // An "&" in a name is text, not a mnemonic.
-    return toQt(caption).replace("&", "&&");
+    button->setText(QString(shown).replace("&", "&&"));
+    button->setToolTip(shown == whole ? QString() : whole);
 }
 
 }  // namespace
@@ -239,8 +245,8 @@ void Tselectiedlg::maaklijst(Build build, ListKind kind) {
 }
 
 void Tselectiedlg::showButtons() {
-    keuzebtn->setText(captionText(m_model.personCaption()));
-    relatbtn->setText(captionText(m_model.partnerCaption()));
+    showCaption(keuzebtn, m_model.personCaption());
+    showCaption(relatbtn, m_model.partnerCaption());
     relatbtn->setVisible(m_model.partnerShown());
 }
 

@@ -91,6 +91,10 @@ std::vector<std::string> maaklijst(const PersonTable& persons, SelectionState& s
     lines.reserve(static_cast<std::size_t>(std::max(count, 0)));
     for (int i = 1; i <= count; ++i) {
         const RecordNo r(i);
+        // A free slot has no name to sort by and must not be picked. The
+        // record-number list keeps its line, because there a line's place is
+        // its record.
+        if (kind != ListKind::RecordNumber && !persons.isPerson(r)) continue;
         switch (kind) {
             case ListKind::FamilyName: lines.push_back(familyNameLine(persons, r)); break;
             case ListKind::FirstName: lines.push_back(firstNameLine(persons, r)); break;
@@ -108,22 +112,24 @@ std::vector<std::string> maaklijst(const PersonTable& persons, SelectionState& s
 
 std::string clickedNumberOf(ListKind kind, const std::string& line) {
     if (kind == ListKind::RecordNumber) return line.substr(0, line.find(' '));
-    const auto open = line.find('[');
-    if (open == std::string::npos) return {};
-    const auto close = line.find(']', open + 1);
+    // The number closes the line; a name may hold brackets of its own before it.
+    const auto close = line.rfind(']');
     if (close == std::string::npos) return {};
+    const auto open = line.rfind('[', close);
+    if (open == std::string::npos) return {};
     return line.substr(open + 1, close - open - 1);
 }
 
 RecordNo recordOfClicked(const std::string& clicked) { return RecordNo(parseNumberText(clicked).value_or(0)); }
 
 RecordNo firstPartner(const PersonTable& persons, const UnionTable& unions, RecordNo r) {
-    if (r.isNone()) return RecordNo();
+    if (!persons.isPerson(r)) return RecordNo();
     const bool man = persons.getSex(r) == 'm';
     for (int i = 0; i <= UnionTable::kLast; ++i) {
         const UnionEntry& entry = unions[i];
-        if (man && entry.man == r.value && entry.woman != 0) return RecordNo(entry.woman);
-        if (!man && entry.woman == r.value && entry.man != 0) return RecordNo(entry.man);
+        const int self = man ? entry.man : entry.woman;
+        const RecordNo other(man ? entry.woman : entry.man);
+        if (self == r.value && persons.isPerson(other)) return other;
     }
     return RecordNo();
 }

@@ -44,23 +44,27 @@ std::string birthYearLine(const PersonTable& persons, RecordNo r);
 bool infoHolds(const PersonTable& persons, RecordNo r, const std::string& upperWord);
 
 // maaklijst: the lines of the session's current list kind. Sorted kinds (1,
-// 2, 4, 5) are in ascending order of the whole line, compared without regard
-// to case by compareAnsiNoCase; lines that compare equal keep record order.
-// Kind 3 is in record order, kind 6 always has 18 lines in slot order. For
-// kind 5 the search word is first upper-cased (a..z) and stored back.
+// 2, 4, 5) hold the persons only, no free slots, in ascending order of the
+// whole line, compared without regard to case by compareAnsiNoCase; lines
+// that compare equal keep record order. Kind 3 has a line for every record
+// 1..count in record order, free slots included; kind 6 always has 18 lines
+// in slot order. For kind 5 the search word is first upper-cased (a..z) and
+// stored back.
 std::vector<std::string> maaklijst(const PersonTable& persons, SelectionState& selection);
 
 // The record number text of a clicked line: for kind 3 the text up to the
-// first blank, for the other kinds the text between the first "[" and the
-// first "]" after it. Empty when the line has no such part.
+// first blank, for the other kinds the text between the last "]" and the
+// "[" before it, so brackets in a name do not count. Empty when the line has
+// no such part.
 std::string clickedNumberOf(ListKind kind, const std::string& line);
 
 // The record a clicked-number text names; 0 when it is empty or no number.
 RecordNo recordOfClicked(const std::string& clicked);
 
 // The first partner of r: for a man ('m') the woman of the first UnionTable
-// entry (0..400) whose man is r and whose woman is not 0; for anyone else the
-// man of the first entry whose woman is r and whose man is not 0. 0 when none.
+// entry (0..400) whose man is r and whose woman is a person; for anyone else
+// the man of the first entry whose woman is r and whose man is a person. 0
+// when none, and always 0 when r is no person (a free slot, 0, beyond count).
 RecordNo firstPartner(const PersonTable& persons, const UnionTable& unions, RecordNo r);
 
 // What the Persoon and Partner buttons show: record number, two blanks,

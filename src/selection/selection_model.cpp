@@ -8,7 +8,9 @@ SelectionModel::SelectionModel(Session& session) : m_session(session) {}
 
 void SelectionModel::open() {
     build();
-    m_personCaption = buttonCaption(m_session.persons, m_session.selectedPerson);
+    if (m_session.persons.isPerson(m_session.selectedPerson)) {
+        m_personCaption = buttonCaption(m_session.persons, m_session.selectedPerson);
+    }
 }
 
 void SelectionModel::build() {
@@ -30,17 +32,20 @@ void SelectionModel::click(int row) {
     if (row < 0 || static_cast<std::size_t>(row) >= m_lines.size()) return;
     m_clicked = clickedNumberOf(kind(), m_lines[static_cast<std::size_t>(row)]);
     const RecordNo person = recordOfClicked(m_clicked);
-    if (person.isNone()) {
-        // Handing back 0 would give the caller no person: offer nothing.
+    // In the record-number list the line's place is its record, whatever the
+    // record's own number field says.
+    const RecordNo recorded = kind() == ListKind::RecordNumber ? RecordNo(row + 1) : person;
+    const PersonTable& persons = m_session.persons;
+    if (!persons.isPerson(person) || !persons.isPerson(recorded)) {
+        // An empty history slot or a free slot: handing it back would give
+        // the caller no person, so nothing is offered.
         m_personCaption.clear();
         m_partner = RecordNo();
         return;
     }
-    m_personCaption = buttonCaption(m_session.persons, person);
+    m_personCaption = buttonCaption(persons, person);
     showPartnerOf(person);
-    // In the record-number list the line's place is its record, whatever the
-    // record's own number field says.
-    recordSelection(m_session.selection, kind() == ListKind::RecordNumber ? RecordNo(row + 1) : person);
+    recordSelection(m_session.selection, recorded);
 }
 
 bool SelectionModel::choosePerson(int topLine) {

@@ -19,7 +19,7 @@ public:
     explicit SelectionModel(Session& session);
 
     // Opening the window: build the current list, then put the SelectedPerson
-    // on the Persoon button.
+    // on the Persoon button (left empty when it is no person).
     void open();
 
     // maaklijst and what follows it: the Persoon button empty, the Partner
@@ -34,9 +34,9 @@ public:
     // A left press on line `row`. The line's person goes on the Persoon button
     // and that person's first partner on the Partner button, and the choice
     // is recorded in the history. A line that names no person (an empty
-    // history slot, a free slot in the record-number list) empties the
-    // Persoon button, hides the Partner button and is not recorded. Nothing
-    // happens for a row outside the list.
+    // history slot, a free slot in the record-number or history list) empties
+    // the Persoon button, hides the Partner button and is not recorded.
+    // Nothing happens for a row outside the list.
     void click(int row);
 
     // The Persoon button: false, and nothing changes, while its caption is

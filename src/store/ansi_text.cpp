@@ -152,15 +152,16 @@ int compareAnsiNoCase(std::string_view a, std::string_view b) {
     return accentOrder;
 }
 
+std::optional<std::pair<std::string, std::string>> foldedAsAnsi(std::string_view a, std::string_view b) {
+    const auto ansiA = utf8ToAnsi(a);
+    const auto ansiB = utf8ToAnsi(b);
+    if (!ansiA || !ansiB) return std::nullopt;
+    return std::pair{ansiUpper(*ansiA), ansiUpper(*ansiB)};
+}
+
 bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        char ca = a[i], cb = b[i];
-        if (ca >= 'a' && ca <= 'z') ca = static_cast<char>(ca - 0x20);
-        if (cb >= 'a' && cb <= 'z') cb = static_cast<char>(cb - 0x20);
-        if (ca != cb) return false;
-    }
-    return true;
+    if (const auto folded = foldedAsAnsi(a, b)) return folded->first == folded->second;
+    return asciiUpper(a) == asciiUpper(b);
 }
 
 }  // namespace brinox

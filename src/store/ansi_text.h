@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace brinox {
 
@@ -30,7 +31,13 @@ std::string ansiUpper(std::string_view text);
 // Negative, zero or positive like strcmp.
 int compareAnsiNoCase(std::string_view a, std::string_view b);
 
-// True when both texts are equal ignoring ASCII letter case (file names).
+// Both UTF-8 texts (file names) in Windows-1252, upper-cased with every
+// letter that has a case (so "müller" and "MÜLLER" agree); empty when either
+// holds a character Windows-1252 has no byte for, or is no valid UTF-8.
+std::optional<std::pair<std::string, std::string>> foldedAsAnsi(std::string_view a, std::string_view b);
+
+// True when both UTF-8 texts (file names) are equal ignoring letter case: the
+// accented letters of Windows-1252 too when both convert to it, else a..z only.
 bool equalsIgnoringCase(std::string_view a, std::string_view b);
 
 }  // namespace brinox

@@ -7,7 +7,27 @@
 namespace brinox {
 namespace {
 
-char foldCase(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 0x20) : c; }
+// Both texts already folded to one case, so characters compare as bytes.
+bool matchesFolded(std::string_view pattern, std::string_view name) {
+    // Iterative wildcard match remembering the last "*" to retry from.
+    size_t p = 0, n = 0, star = std::string_view::npos, resume = 0;
+    while (n < name.size()) {
+        if (p < pattern.size() && (pattern[p] == '?' || pattern[p] == name[n])) {
+            ++p;
+            ++n;
+        } else if (p < pattern.size() && pattern[p] == '*') {
+            star = p++;
+            resume = n;
+        } else if (star != std::string_view::npos) {
+            p = star + 1;
+            n = ++resume;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == '*') ++p;
+    return p == pattern.size();
+}
 
 }  // namespace
 
@@ -26,24 +46,9 @@ std::filesystem::path resolveIgnoringCase(const std::filesystem::path& directory
 }
 
 bool matchesPattern(std::string_view pattern, std::string_view name) {
-    // Iterative wildcard match remembering the last "*" to retry from.
-    size_t p = 0, n = 0, star = std::string_view::npos, resume = 0;
-    while (n < name.size()) {
-        if (p < pattern.size() && (pattern[p] == '?' || foldCase(pattern[p]) == foldCase(name[n]))) {
-            ++p;
-            ++n;
-        } else if (p < pattern.size() && pattern[p] == '*') {
-            star = p++;
-            resume = n;
-        } else if (star != std::string_view::npos) {
-            p = star + 1;
-            n = ++resume;
-        } else {
-            return false;
-        }
-    }
-    while (p < pattern.size() && pattern[p] == '*') ++p;
-    return p == pattern.size();
+    // In Windows-1252 every character is one byte, so "?" matches an "é" too.
+    if (const auto folded = foldedAsAnsi(pattern, name)) return matchesFolded(folded->first, folded->second);
+    return matchesFolded(asciiUpper(pattern), asciiUpper(name));
 }
 
 int countMatching(const std::filesystem::path& directory, std::string_view pattern) {

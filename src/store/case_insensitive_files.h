@@ -17,7 +17,8 @@ std::optional<std::filesystem::path> findIgnoringCase(const std::filesystem::pat
 // in another letter case, else as given.
 std::filesystem::path resolveIgnoringCase(const std::filesystem::path& directory, std::string_view name);
 
-// Whether `name` matches `pattern` ("*" any run, "?" one character), ignoring case.
+// Whether `name` matches `pattern` ("*" any run, "?" one character), ignoring
+// case as equalsIgnoringCase does; both are UTF-8.
 bool matchesPattern(std::string_view pattern, std::string_view name);
 
 // The number of regular files in `directory` matching `pattern`; 0 when it

@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
+#include <sys/stat.h>
 
 #include "app/window_set.h"
 #include "support/family_builder.h"
@@ -51,6 +52,13 @@ protected:
 
     QString self() { return windows->mainWindow().findChild<QLabel*>("zelf1")->text(); }
 
+    static QWidget* shownHelp() {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top->objectName() == "helpdlg" && top->isVisible()) return top;
+        }
+        return nullptr;
+    }
+
     testing::TempDir dir;
     Session session;
     testing::ScriptedPrompt prompt;
@@ -90,15 +98,42 @@ TEST_F(WholeProgram, NewPersonOpensTheEditWindowAtTheNextNumber) {
     windows->mainWindow().findChild<QAction*>("Nieuwepersooninvoeren1")->trigger();
 }
 
-TEST_F(WholeProgram, HelpWindowIsMadeWhenFirstAskedFor) {
+TEST_F(WholeProgram, HelpWindowIsMadeWhenFirstAskedForAndAPipeInPlaceOfTheHelpFileIsNotRead) {
     EXPECT_EQ(qApp->findChild<QTextBrowser*>(), nullptr);
+    ASSERT_EQ(::mkfifo((dir / "famhelp.hlp").c_str(), 0600), 0);
     windows->showHelp(HelpTopic::Selection);
-    QTextBrowser* browser = nullptr;
-    for (QWidget* top : QApplication::topLevelWidgets()) {
-        if (top->objectName() == "helpdlg" && top->isVisible()) browser = top->findChild<QTextBrowser*>("Browser");
-    }
-    ASSERT_NE(browser, nullptr);
-    EXPECT_TRUE(browser->toPlainText().contains("Een persoon selecteren"));
+    ASSERT_NE(shownHelp(), nullptr);
+    EXPECT_TRUE(shownHelp()->findChild<QTextBrowser*>("Browser")->toPlainText().contains("Een persoon selecteren"));
+    EXPECT_EQ(shownHelp()->findChild<QLabel*>("Notice")->text(),
+              "FAMHELP.HLP in de gegevensmap is geen gewoon bestand. Hieronder staat de help van het programma zelf.");
+}
+
+TEST_F(WholeProgram, HelpFromTheModalSelectionWindowCanBeClosedAndLeadsBackToIt) {
+    whenModal([](QDialog* selection) {
+        selection->findChild<QAction*>("Help1")->trigger();
+        QWidget* help = shownHelp();
+        EXPECT_NE(help, nullptr);
+        if (help) {
+            // Through the window system, which drops the click while the window is blocked.
+            auto* close = help->findChild<QPushButton*>("Sluitenbtn");
+            QTest::mouseClick(help->windowHandle(), Qt::LeftButton, {}, close->mapTo(help, close->rect().center()));
+        }
+        EXPECT_EQ(shownHelp(), nullptr) << "the help window could not be closed";
+        EXPECT_EQ(QApplication::activeModalWidget(), selection);
+        selection->reject();
+    });
+    windows->mainWindow().findChild<QAction*>("Selectie1")->trigger();
+}
+
+TEST_F(WholeProgram, ClosingTheMainWindowEndsTheProgramWithHelpStillOpen) {
+    windows->showHelp(HelpTopic::Contents);
+    prompt.buttons = {Button::Ok};
+    QTimer stillRunning;
+    stillRunning.setSingleShot(true);
+    QObject::connect(&stillRunning, &QTimer::timeout, [] { QApplication::exit(1); });
+    stillRunning.start(5000);
+    QTimer::singleShot(0, [this] { windows->mainWindow().close(); });
+    EXPECT_EQ(QApplication::exec(), 0) << "the program went on running";
 }
 
 }  // namespace

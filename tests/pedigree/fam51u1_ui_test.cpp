@@ -80,6 +80,16 @@ TEST_F(MainWindow, ShowsThePedigreeOfTheStartPersonLaidOut) {
     EXPECT_EQ(list()->geometry(), QRect(151, 17, 498, 148));
 }
 
+TEST_F(MainWindow, ALongNameKeepsItsBeginningInThePanelAndIsWholeInTheHint) {
+    session.persons.setFirstNames(RecordNo(5), std::string(50, 'W'));
+    session.persons.setFamilyName(RecordNo(5), std::string(50, 'D'));
+    form->vulkwartierstaat();
+    const QLabel* self = label("zelf1");
+    EXPECT_TRUE(self->text().startsWith("WWWWW") && self->text().endsWith(QChar(0x2026))) << self->text().toStdString();
+    EXPECT_LE(self->fontMetrics().horizontalAdvance(self->text()), self->contentsRect().width());
+    EXPECT_EQ(self->toolTip(), QString(50, 'W') + "  " + QString(50, 'D') + "\nPopupmenu onder rechter muisknop");
+}
+
 TEST_F(MainWindow, ClicksOnAncestorsChildrenAndPartnerMoveThePedigree) {
     clickLine(0);  // the other parent's header selects her
     EXPECT_EQ(label("zelf1")->text(), QString::fromUtf8("Ren\u00e9e  Vries"));
@@ -93,6 +103,10 @@ TEST_F(MainWindow, ClicksOnAncestorsChildrenAndPartnerMoveThePedigree) {
     EXPECT_EQ(session.selection.history[3], RecordNo(3));
     QTest::mouseClick(label("opa_v1"), Qt::LeftButton);  // an empty panel does nothing
     EXPECT_EQ(label("zelf1")->text(), "Jan  Dorkum");
+    session.persons.erase(RecordNo(1));  // Jan's father, the link to him left in place
+    QTest::mouseClick(label("vader1"), Qt::LeftButton);
+    EXPECT_EQ(label("zelf1")->text(), "Jan  Dorkum") << "a free slot is no person to select";
+    EXPECT_EQ(session.selection.historyCount, 4);
 }
 
 TEST_F(MainWindow, EscapeAsksBeforeClosingAndSavingNeedsThePassword) {

@@ -44,11 +44,10 @@ TEST_F(UnionRegistration, RowsFollowTableOrderOnTheSideOfPersonAsSex) {
     EXPECT_TRUE(rows[1].married);
     EXPECT_TRUE(rows[2].partner.isNone() && rows[2].married) << "empty rows offer a marriage";
 
-    // The erased person 6 is no man: she takes the woman side.
-    EXPECT_EQ(registerRows(6, {marriedTo(5), livingWith(3)}), RegistrationOutcome::Registered);
-    EXPECT_EQ(u[1], (E{5, 6, 1}));
-    EXPECT_EQ(u[6], (E{3, 6, 0}));
-    EXPECT_EQ(u[8], (E{6, 3, 1})) << "the man side is not hers";
+    // A woman takes the woman side whoever her partner is.
+    EXPECT_EQ(registerRows(8, {marriedTo(5), livingWith(3)}), RegistrationOutcome::Registered);
+    EXPECT_EQ(u[1], (E{5, 8, 1}));
+    EXPECT_EQ(u[6], (E{3, 8, 0}));
 }
 
 TEST_F(UnionRegistration, WritesEachRowInTheLowestFreeEntryDuplicatesIncluded) {
@@ -67,17 +66,22 @@ TEST_F(UnionRegistration, WritesEachRowInTheLowestFreeEntryDuplicatesIncluded) {
     EXPECT_TRUE(session.changed);
 }
 
-TEST_F(UnionRegistration, ARowSetToZeroRemovesThatUnionAllZeroChangesNothing) {
+TEST_F(UnionRegistration, ARowOfZeroOrOfNoPersonRemovesThatUnionNoPersonAnywhereChangesNothing) {
     addUnion(u, RecordNo(1), RecordNo(2));
     addUnion(u, RecordNo(1), RecordNo(4), false);
-    EXPECT_EQ(registerRows(1, {PartnerRow{}, livingWith(4)}), RegistrationOutcome::Registered);
+    // 6 is a free slot, 13 lies beyond the family: neither may stand in a union.
+    EXPECT_EQ(registerRows(1, {PartnerRow{}, livingWith(4), marriedTo(6), marriedTo(13)}),
+              RegistrationOutcome::Registered);
     EXPECT_EQ(u[1], (E{1, 4, 0}));
     EXPECT_EQ(u[2], (E{0, 0, 0})) << "a cleared entry keeps its kind byte";
+    EXPECT_FALSE(u[3].inUse());
 
     session.changed = false;
     prompt.shown.clear();
     EXPECT_EQ(registerRows(1, PartnerRows{}), RegistrationOutcome::NothingToRegister);
+    EXPECT_EQ(registerRows(1, {marriedTo(6)}), RegistrationOutcome::NothingToRegister);
     EXPECT_EQ(registerRows(0, {marriedTo(2)}), RegistrationOutcome::NothingToRegister) << "no Person A";
+    EXPECT_EQ(registerRows(6, {marriedTo(1)}), RegistrationOutcome::NothingToRegister) << "a free slot as Person A";
     EXPECT_EQ(u[1], (E{1, 4, 0}));
     EXPECT_TRUE(prompt.shown.empty());
     EXPECT_FALSE(session.changed);

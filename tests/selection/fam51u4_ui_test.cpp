@@ -111,6 +111,16 @@ TEST_F(SelectionWindow, ClickingALineOffersThatPersonAndTheFirstPartner) {
     EXPECT_EQ(session.selection.history[2], RecordNo(4));
 }
 
+TEST_F(SelectionWindow, ALongNameKeepsItsRecordNumberOnThePersoonButton) {
+    addPerson(session.persons, {'m', std::string(50, 'D'), std::string(50, 'W')});  // 41
+    open();
+    clickRow(rowOf(41));
+    const QPushButton* keuzebtn = button("keuzebtn");
+    EXPECT_TRUE(persoon().startsWith("41  WWWWW") && persoon().endsWith(QChar(0x2026))) << persoon().toStdString();
+    EXPECT_LE(keuzebtn->fontMetrics().horizontalAdvance(persoon()), keuzebtn->contentsRect().width());
+    EXPECT_EQ(keuzebtn->toolTip(), "41  " + QString(50, 'W') + " " + QString(50, 'D'));
+}
+
 TEST_F(SelectionWindow, CancelEscapeAndTheCloseBoxHandBackNothing) {
     for (const std::function<void()>& leave : std::vector<std::function<void()>>{
              [this] { QTest::mouseClick(button("cancelbtn"), Qt::LeftButton); },

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "selection/selection_history.h"
 #include "selection/selection_model.h"
 #include "support/family_builder.h"
@@ -94,6 +96,41 @@ TEST_F(SelectionWindowLogic, EmptyHistoryLinesAndClicksOutsideTheListOfferNobody
     EXPECT_EQ(model.clickedNumber(), "");
     EXPECT_EQ(session.selection.historyCount, 1);
     EXPECT_EQ(model.lineForKey('D'), std::nullopt);
+}
+
+TEST_F(SelectionWindowLogic, FreeSlotsAreInNoSortedListAndNoLineOffersThem) {
+    auto& p = session.persons;
+    p.erase(RecordNo(3));                          // Els: a free slot
+    addPerson(p, {'\0', "Spook", "Sam", 1900});    // 5: a slot never used, with a name all the same
+    for (int r = 1; r <= 5; ++r) p.setInfo1(RecordNo(r), "bakker");
+    session.selection.searchWord = "bakker";
+    recordSelection(session.selection, RecordNo(3));
+    recordSelection(session.selection, RecordNo(5));
+    session.selectedPerson = RecordNo(5);
+    model.open();
+    EXPECT_FALSE(model.choosePerson(0)) << "a free slot as selected person is not offered";
+
+    // Lines, and lines that offer a person; the history first, while it holds only 1, 3 and 5.
+    const std::tuple<ListKind, std::size_t, int> cases[] = {
+        {ListKind::History, 18, 1},  {ListKind::FamilyName, 3, 3}, {ListKind::FirstName, 3, 3},
+        {ListKind::BirthYear, 3, 3}, {ListKind::Keyword, 3, 3},    {ListKind::RecordNumber, 5, 3}};
+    for (const auto& [kind, lines, persons] : cases) {
+        model.choose(kind);
+        EXPECT_EQ(model.lines().size(), lines) << static_cast<int>(kind);
+        int offered = 0;
+        for (int row = 0; row < static_cast<int>(model.lines().size()); ++row) {
+            const int recorded = session.selection.historyCount;
+            model.click(row);
+            if (model.choosePerson(0)) {
+                ++offered;
+                EXPECT_TRUE(chosenPerson(session)) << "handed back " << session.selection.result;
+            } else {
+                EXPECT_FALSE(model.partnerShown());
+                EXPECT_EQ(session.selection.historyCount, recorded);
+            }
+        }
+        EXPECT_EQ(offered, persons) << static_cast<int>(kind);
+    }
 }
 
 }  // namespace
