@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "store/case_insensitive_files.h"
-#include "store/small_file.h"
+#include "store/regular_file.h"
 
 namespace brinox {
 namespace {
@@ -23,13 +23,7 @@ QString builtInHelp() {
     return QString::fromUtf8(file.readAll());
 }
 
-QString refusalText(SmallFileRefusal refusal) {
-    QString reason;
-    switch (refusal) {
-        case SmallFileRefusal::NotRegular: reason = "is geen gewoon bestand"; break;
-        case SmallFileRefusal::TooLarge: reason = "is groter dan 4 MB"; break;
-        case SmallFileRefusal::Unreadable: reason = "kan niet worden gelezen"; break;
-    }
+QString refusalText(const QString& reason) {
     return "FAMHELP.HLP in de gegevensmap " + reason + ". Hieronder staat de help van het programma zelf.";
 }
 
@@ -72,12 +66,17 @@ void HelpWindow::loadHelp() {
         Browser->setHtml(builtInHelp());
         return;
     }
-    const auto content = readSmallRegularFile(*own, kHelpFileLimit);
-    if (const auto* bytes = std::get_if<std::string>(&content)) {
-        Browser->setHtml(QString::fromUtf8(bytes->data(), static_cast<qsizetype>(bytes->size())));
+    const auto content = readRegularFile(*own, kHelpFileLimit);
+    const auto* file = std::get_if<FileBytes>(&content);
+    if (file && !file->beyondLimit) {
+        Browser->setHtml(QString::fromUtf8(reinterpret_cast<const char*>(file->bytes.data()),
+                                           static_cast<qsizetype>(file->bytes.size())));
         return;
     }
-    Notice->setText(refusalText(std::get<SmallFileRefusal>(content)));
+    const bool notAFile = !file && std::get<ReadError>(content).problem == ReadProblem::NotAFile;
+    Notice->setText(refusalText(file       ? "is groter dan 4 MB"
+                                : notAFile ? "is geen gewoon bestand"
+                                           : "kan niet worden gelezen"));
     Notice->show();
     Browser->setHtml(builtInHelp());
 }
