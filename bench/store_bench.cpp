@@ -46,7 +46,7 @@ void BM_SaveFamily(benchmark::State& state) {
     bench::QuietPrompt prompt;
     for (auto _ : state) {
         disk.family.changed = true;
-        if (!SaveFamily(disk.family, prompt)) state.SkipWithError("the family was not saved");
+        if (SaveFamily(disk.family, prompt) != SaveResult::Saved) state.SkipWithError("the family was not saved");
     }
 }
 BENCHMARK(BM_SaveFamily)->Unit(benchmark::kMicrosecond);

@@ -60,6 +60,7 @@ TForm1::TForm1(Session& session, Prompt& prompt, MainWindowDialogs& dialogs,
 
 void TForm1::FormCreate(const std::filesystem::path& dataDirectory) {
     resize(640, 480);
+    m_session.lockWhileOpen = true;
     startSession(m_session, m_prompt, dataDirectory);
     m_session.titleShown = false;
     applyColours();
@@ -261,11 +262,13 @@ void TForm1::vulkwartierstaat() {
 }
 
 void TForm1::updatePopupEnabling() {
-    const auto directory = familyFiles(m_session.dataDirectory, m_session.familyCode).directory;
+    const bool family = !m_session.familyCode.empty();
+    const auto directory = family ? familyFiles(m_session.dataDirectory, m_session.familyCode).directory
+                                  : std::filesystem::path();
     const RecordNo self = m_session.selectedPerson;
-    Foto1->setEnabled(attachmentExists(directory, self, "A", ".jpg"));
-    Levensbeschrijving1->setEnabled(attachmentExists(directory, self, "A", ".doc"));
-    Stemfragment1->setEnabled(attachmentExists(directory, self, "", ".wav"));
+    Foto1->setEnabled(family && attachmentExists(directory, self, "A", ".jpg"));
+    Levensbeschrijving1->setEnabled(family && attachmentExists(directory, self, "A", ".doc"));
+    Stemfragment1->setEnabled(family && attachmentExists(directory, self, "", ".wav"));
 }
 
 void TForm1::selectAndRedraw(RecordNo person, bool recordInHistory) {
@@ -337,6 +340,7 @@ void TForm1::SelectieClick() {
 }
 
 void TForm1::NieuwepersooninvoerenClick() {
+    if (!requireFamily(m_session, m_prompt)) return;
     const auto number = newPersonNumber(m_session.persons);
     if (!number) {
         warn(m_prompt, kTableFullMessage);
@@ -348,6 +352,7 @@ void TForm1::NieuwepersooninvoerenClick() {
 }
 
 void TForm1::WijzigPersoonsgegevensClick() {
+    if (!requireFamily(m_session, m_prompt)) return;
     m_session.newPersonMode = false;
     if (m_session.persons.count() > 0) m_dialogs.wijzigdlg->exec();
     vulkwartierstaat();
@@ -359,11 +364,13 @@ void TForm1::PersoonsgegevensClick() {
 }
 
 void TForm1::HuwelijkRelatieregistrerenClick() {
+    if (!requireFamily(m_session, m_prompt)) return;
     m_dialogs.huwdlg->exec();
     vulkwartierstaat();
 }
 
 void TForm1::VerwijderpersoonClick() {
+    if (!requireFamily(m_session, m_prompt)) return;
     const auto person = pickPerson();
     if (!person) return;
     const std::string question = deleteQuestion(m_session, *person, m_session.selection.result);

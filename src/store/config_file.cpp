@@ -1,9 +1,9 @@
 #include "store/config_file.h"
 
-#include <fstream>
-#include <system_error>
+#include <variant>
 
 #include "store/byte_fields.h"
+#include "store/regular_file.h"
 #include "store/safe_save.h"
 #include "store/session.h"
 
@@ -41,14 +41,14 @@ std::array<std::uint8_t, kConfigurationSize> encodeConfiguration(const Configura
 }
 
 ConfigurationFile readConfigurationFile(const std::filesystem::path& path) {
-    std::error_code ec;
     ConfigurationFile file;
-    file.exists = std::filesystem::is_regular_file(path, ec);
-    if (!file.exists) return file;
-    std::ifstream in(path, std::ios::binary);
-    std::array<std::uint8_t, kConfigurationSize> bytes{};
-    in.read(reinterpret_cast<char*>(bytes.data()), bytes.size());
-    if (in.gcount() == static_cast<std::streamsize>(bytes.size())) file.config = decodeConfiguration(bytes);
+    const auto read = readRegularFile(path, kConfigurationSize);
+    if (const auto* failure = std::get_if<ReadError>(&read)) {
+        file.exists = failure->problem != ReadProblem::Missing;
+        return file;
+    }
+    file.exists = true;
+    file.config = decodeConfiguration(std::get<FileBytes>(read).bytes);
     return file;
 }
 

@@ -25,17 +25,10 @@ int createEmptyFileIfMissing(const std::filesystem::path& path) {
     return ::close(fd) == 0 ? 0 : errno;
 }
 
-int createFamily(const std::filesystem::path& dataDirectory, const std::string& code) {
-    const auto files = familyFiles(dataDirectory, code);
+int createFamily(const FamilyFiles& files) {
     if (::mkdir(files.directory.c_str(), 0755) != 0 && errno != EEXIST) return errno;
     if (const int error = createEmptyFileIfMissing(files.persons)) return error;
     return createEmptyFileIfMissing(files.unions);
-}
-
-std::string dataDirectoryText(const std::filesystem::path& dataDirectory) {
-    std::string text = pathForMessage(dataDirectory);
-    if (text.empty() || text.back() != '/') text += '/';
-    return text;
 }
 
 }  // namespace
@@ -68,10 +61,11 @@ std::optional<std::string> chooseFamilyCode(const std::filesystem::path& dataDir
         prompt.message(MessageKind::Confirmation, "Bestand " + code + " werd niet gevonden.\nNieuw bestand creeren?",
                        {Button::Yes, Button::No, Button::Cancel});
     if (answer != Button::Yes) return code;
-    if (const int error = createFamily(dataDirectory, code)) {
+    if (const int error = createFamily(files)) {
         inform(prompt, "IO-fout " + std::to_string(error));
     } else {
-        inform(prompt, "Het nieuwe bestand komt in " + dataDirectoryText(dataDirectory) + code + "/");
+        // The folder as it is spelled on disk, which may differ in case from the code.
+        inform(prompt, "Het nieuwe bestand komt in " + pathForMessage(files.directory) + "/");
     }
     return code;
 }

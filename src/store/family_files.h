@@ -5,12 +5,14 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <span>
 #include <string>
 #include <variant>
 #include <vector>
 
 #include "store/person_record.h"
 #include "store/person_table.h"
+#include "store/regular_file.h"
 #include "store/safe_save.h"
 #include "store/union_table.h"
 
@@ -21,18 +23,22 @@ struct FamilyFiles {
     std::filesystem::path persons;  // CODE.da1
     std::filesystem::path unions;   // CODE.hu1
     std::filesystem::path marker;   // present only while a save is being committed
-
-    FilePair pair() const { return {persons, unions, marker}; }
+    std::filesystem::path lock;     // held by the program that has the family open
 };
 
-// The files of `familyCode` (Windows-1252) below the data directory, spelled
-// as they exist on disk when their letter case differs.
+// The files of `familyCode` (Windows-1252, never empty) below the data
+// directory, spelled as they exist on disk when their letter case differs.
 FamilyFiles familyFiles(const std::filesystem::path& dataDirectory, const std::string& familyCode);
 
-struct ReadError {
-    bool opening = false;  // true: the file could not be opened at all
-    int error = 0;
-};
+// The pair a save replaces: the files themselves, or the files their links
+// point to, so that a linked family file keeps being the one updated.
+FilePair savePair(const FamilyFiles& files);
+
+// The most a person file can hold: 600 records. One whole record more is
+// an overflow; a partial record at the end is ignored.
+inline constexpr std::size_t kPersonFileLimit = (PersonTable::kSlots + 1) * kPersonRecordSize - 1;
+// The most a union file can hold: its 401 entries.
+inline constexpr std::size_t kUnionFileLimit = UnionTable::kEntries * kUnionEntrySize;
 
 struct PersonFileContent {
     std::vector<PersonRecord> records;  // at most 600; a partial last record is ignored
@@ -41,11 +47,16 @@ struct PersonFileContent {
 
 struct UnionFileContent {
     std::vector<UnionEntry> unions;  // the entries in use, in file order, at most 400
-    bool overflow = false;           // the file held more than 400 unions
+    bool overflow = false;           // more than 400 unions, or more than 401 entries
 };
 
-std::variant<PersonFileContent, ReadError> readPersonFile(const std::filesystem::path& path);
-std::variant<UnionFileContent, ReadError> readUnionFile(const std::filesystem::path& path);
+// The current content of `target`, one file of `pair`: the committed new
+// version while a save is being put in place, else the file itself.
+std::variant<FileBytes, ReadError> readCurrent(const FilePair& pair, const std::filesystem::path& target,
+                                               std::size_t limit, FileCalls& calls);
+
+PersonFileContent decodePersonFile(std::span<const std::uint8_t> bytes);
+UnionFileContent decodeUnionFile(std::span<const std::uint8_t> bytes);
 
 // Records 1..count, 284 bytes each.
 std::vector<std::uint8_t> encodePersonFile(const PersonTable& persons);

@@ -17,12 +17,17 @@ void startSession(Session& session, Prompt& prompt, const std::filesystem::path&
 // "brinox.cfg" holds, without the fallback to record 1.
 void readStartConfiguration(Session& session, const std::filesystem::path& dataDirectory);
 
-// Reads the persons and unions of session.familyCode into the tables.
-// Missing person file: "Er is nog geen familie-bestand aanwezig", count 0.
-// Unreadable person file: "IO-fout " + errno, tables unchanged. Missing or
-// unreadable union file: the generic error report. On success the flags are
-// cleared, the selection restarts with the selected person and the slide
-// viewer starts again at the first photo. Answers whether both files loaded.
+// Reads the persons and unions of session.familyCode into the tables. Every
+// load starts from two empty tables with the changed and password flags
+// cleared, whatever happens next. No family chosen, or no person file:
+// "Er is nog geen familie-bestand aanwezig", count 0. A person file that
+// exists but cannot be read, an interrupted save that cannot be finished,
+// or an unreadable union file: the generic error report, and saving is
+// refused until the family is loaded again. A missing union file: the
+// generic error report, the persons stay. Answers whether both files loaded.
 bool LoadFamily(Session& session, Prompt& prompt);
+
+// Fills the tables from decoded files, as a load does.
+void fillTables(Session& session, const PersonFileContent& persons, const UnionFileContent& unions);
 
 }  // namespace brinox

@@ -23,6 +23,18 @@ int FileCalls::open(const std::filesystem::path& path, int flags, mode_t mode) {
     return guarded(before(FileCall::Open), [&] { return ::open(path.c_str(), flags | O_CLOEXEC, mode); });
 }
 
+ssize_t FileCalls::read(int fd, void* data, std::size_t size) {
+    return guarded(before(FileCall::Read), [&] { return ::read(fd, data, size); });
+}
+
+int FileCalls::fstat(int fd, struct stat* status) {
+    return guarded(before(FileCall::Status), [&] { return ::fstat(fd, status); });
+}
+
+int FileCalls::fchmod(int fd, mode_t mode) {
+    return guarded(before(FileCall::Chmod), [&] { return ::fchmod(fd, mode); });
+}
+
 ssize_t FileCalls::write(int fd, const void* data, std::size_t size) {
     return guarded(before(FileCall::Write), [&] { return ::write(fd, data, size); });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <sys/stat.h>
 #include <sys/types.h>
 
 #include <cstddef>
@@ -7,17 +8,20 @@
 
 namespace brinox {
 
-enum class FileCall { Open, Write, Sync, Close, Rename, Unlink, SyncDirectory };
+enum class FileCall { Open, Read, Status, Write, Chmod, Sync, Close, Rename, Unlink, SyncDirectory };
 
-// The few system calls with which files are written safely. Each returns
-// what the POSIX call returns, with errno set on failure. Tests derive from
-// it to fail any call or to stop the process right before it.
+// The few system calls with which family files are read and written safely.
+// Each returns what the POSIX call returns, with errno set on failure. Tests
+// derive from it to fail any call or to stop the process right before it.
 class FileCalls {
 public:
     virtual ~FileCalls() = default;
 
     int open(const std::filesystem::path& path, int flags, mode_t mode = 0644);
+    ssize_t read(int fd, void* data, std::size_t size);
+    int fstat(int fd, struct stat* status);
     ssize_t write(int fd, const void* data, std::size_t size);
+    int fchmod(int fd, mode_t mode);
     int fsync(int fd);
     int close(int fd);
     int rename(const std::filesystem::path& from, const std::filesystem::path& to);

@@ -2,9 +2,7 @@
 
 #include "store/case_insensitive_files.h"
 #include "store/config_file.h"
-#include "store/family_files.h"
 #include "store/io_errors.h"
-#include "store/safe_save.h"
 
 namespace brinox {
 namespace {
@@ -21,6 +19,38 @@ Configuration configurationOf(const Session& session) {
     config.startPerson = static_cast<std::uint16_t>(session.startPerson.value);
     config.familyCode = session.familyCode;
     return config;
+}
+
+// Settings, not family data: a configuration that cannot be written is
+// reported, and the program closes all the same.
+void saveConfiguration(const Session& session, Prompt& prompt) {
+    const auto path = resolveIgnoringCase(session.dataDirectory, "brinox.cfg");
+    const int error = writeConfigurationFile(path, configurationOf(session), *session.fileCalls);
+    if (error == 0) return;
+    warn(prompt, "De instellingen konden niet worden bewaard:\n" + systemErrorText(error) + ".\n" +
+                     pathForMessage(path) + "\n\nHet programma wordt toch afgesloten.");
+}
+
+// The question about unsaved changes; answers whether the program may close.
+bool mayDropChanges(Session& session, Prompt& prompt) {
+    if (!session.changed) return true;
+    const Button answer = prompt.message(MessageKind::Warning, "Bestand werd gewijzigd.\n\nDeze wijzigingen opslaan?",
+                                         {Button::No, Button::Ok, Button::Cancel});
+    if (answer == Button::Cancel) return false;
+    if (answer == Button::No) {
+        session.changed = false;
+        warn(prompt, kNotUpdated);
+        return true;
+    }
+    if (saveCommand(session, prompt) == SaveOutcome::Saved) return true;
+    // Whatever kept the family from the disk (no password, a full disk),
+    // the user decides whether the changes may go.
+    if (prompt.message(MessageKind::Information, "Nu toch Takkenbos-programma verlaten?", {Button::No, Button::Ok}) !=
+        Button::Ok) {
+        return false;
+    }
+    warn(prompt, kNotUpdated);
+    return true;
 }
 
 }  // namespace
@@ -41,35 +71,22 @@ bool AskPassword(Session& session, Prompt& prompt) {
     return false;
 }
 
-bool SaveFamily(Session& session, Prompt& prompt) {
-    const auto files = familyFiles(session.dataDirectory, session.familyCode);
-    const auto persons = encodePersonFile(session.persons);
-    const auto unions = encodeUnionFile(session.unions);
-    if (const auto failure = replaceFilePair(files.pair(), persons, unions, *session.fileCalls)) {
-        if (failure->stage == PairStage::First) {
-            inform(prompt, "IO-fout " + std::to_string(failure->error) + " bij schrijven van de DA1-file");
-        } else {
-            // The commit marker is no file the user knows; the family's person file is.
-            reportIoError(prompt, failure->error, failure->stage == PairStage::Second ? files.unions : files.persons);
-        }
-        return false;
-    }
-    session.changed = false;
-    return true;
-}
-
 SaveOutcome saveCommand(Session& session, Prompt& prompt) {
     if (session.persons.count() < 1) return SaveOutcome::NothingToSave;
+    if (!requireFamily(session, prompt)) return SaveOutcome::Refused;
     if (!session.saveRefusal.empty()) {
         warn(prompt, session.saveRefusal);
         return SaveOutcome::Refused;
     }
     if (!AskPassword(session, prompt)) return SaveOutcome::NoPassword;
-    if (SaveFamily(session, prompt)) {
-        inform(prompt, "Het bestand is op disk bijgewerkt");
-        return SaveOutcome::Saved;
+    switch (SaveFamily(session, prompt)) {
+        case SaveResult::Saved: inform(prompt, "Het bestand is op disk bijgewerkt"); return SaveOutcome::Saved;
+        case SaveResult::Refused: return SaveOutcome::Refused;
+        case SaveResult::PersonFileFailed:
+            warn(prompt, "Het bestand op disk werd niet bijgewerkt.\n\nEr is een diskfout opgetreden.");
+            break;
+        case SaveResult::Failed: break;
     }
-    warn(prompt, "Het bestand op disk werd niet bijgewerkt.\n\nEr is een diskfout opgetreden.");
     return SaveOutcome::Failed;
 }
 
@@ -78,29 +95,8 @@ bool closeQuestion(Session& session, Prompt& prompt) {
         Button::Ok) {
         return false;
     }
-    const auto configPath = resolveIgnoringCase(session.dataDirectory, "brinox.cfg");
-    if (const int error = writeConfigurationFile(configPath, configurationOf(session), *session.fileCalls)) {
-        reportIoError(prompt, error, configPath);
-        return false;
-    }
-    if (!session.changed) return true;
-
-    const Button answer = prompt.message(MessageKind::Warning, "Bestand werd gewijzigd.\n\nDeze wijzigingen opslaan?",
-                                         {Button::No, Button::Ok, Button::Cancel});
-    if (answer == Button::Cancel) return false;
-    if (answer == Button::No) {
-        session.changed = false;
-        warn(prompt, kNotUpdated);
-        return true;
-    }
-    if (saveCommand(session, prompt) == SaveOutcome::Saved) return true;
-    // Whatever kept the family from the disk (no password, a full disk),
-    // the user decides whether the changes may go.
-    if (prompt.message(MessageKind::Information, "Nu toch Takkenbos-programma verlaten?", {Button::No, Button::Ok}) !=
-        Button::Ok) {
-        return false;
-    }
-    warn(prompt, kNotUpdated);
+    if (!mayDropChanges(session, prompt)) return false;
+    saveConfiguration(session, prompt);
     return true;
 }
 

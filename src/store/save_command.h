@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/family_save.h"
 #include "store/prompt.h"
 #include "store/session.h"
 
@@ -10,20 +11,17 @@ namespace brinox {
 // "Vul in") or an empty answer, showing each wrong one.
 bool AskPassword(Session& session, Prompt& prompt);
 
-// Writes both family files as one crash-safe step. A failure of the person
-// file shows "IO-fout <n> bij schrijven van de DA1-file", any later failure
-// the generic error report; the files on disk then stay as they were and the
-// changed flag stays set. Answers whether the family was saved.
-bool SaveFamily(Session& session, Prompt& prompt);
-
 enum class SaveOutcome { NothingToSave, Refused, NoPassword, Saved, Failed };
 
 // "Opbergen": nothing for an empty family; else the password, then the save
-// with "Het bestand is op disk bijgewerkt" or the disk-error warning.
+// with "Het bestand is op disk bijgewerkt", or, when the person file could
+// not be written, the disk-error warning.
 SaveOutcome saveCommand(Session& session, Prompt& prompt);
 
-// Asked when the main window is to close: writes the configuration and deals
-// with unsaved changes. Answers whether the program may close.
+// Asked when the main window is to close: deals with unsaved changes, then
+// writes the configuration. A configuration that cannot be written is
+// reported once and does not keep the program open. Answers whether the
+// program may close.
 bool closeQuestion(Session& session, Prompt& prompt);
 
 // "Selectie bij opstart": offers to make the selected person the start person.

@@ -6,9 +6,12 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 
+#include "store/family_lock.h"
+#include "store/family_stamp.h"
 #include "store/file_calls.h"
 #include "store/number_text.h"
 #include "store/person_table.h"
@@ -52,10 +55,17 @@ struct Session {
     std::string familyCode;
     bool changed = false;
     bool passwordGiven = false;
-    // Set when the files held more than the tables can: saving would drop
-    // the rest, so it is refused with this reason.
+    // Set when saving would destroy what is on disk (a file that could not
+    // be read, more than the tables hold, a save that could not be finished):
+    // saving is refused with this reason until the family is loaded again.
     std::string saveRefusal;
-    // The calls through which family files are written; tests put in their own.
+    // What the family files held when the tables came from them or went to them.
+    FamilyStamp onDisk;
+    // The program keeps the open family locked; the command-line companion
+    // only locks it while it saves.
+    bool lockWhileOpen = false;
+    std::shared_ptr<FamilyLock> familyLock;
+    // The calls through which family files are read and written; tests put in their own.
     FileCalls* fileCalls = &systemFileCalls();
 
     RecordNo selectedPerson{1};

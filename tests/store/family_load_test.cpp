@@ -97,7 +97,7 @@ TEST_F(FamilyLoad, PartialRecordsAndEmptyUnionEntriesAreSkipped) {
     EXPECT_EQ(s.unions[3].married, 1);
 
     s.passwordGiven = true;
-    ASSERT_TRUE(SaveFamily(s, prompt));
+    ASSERT_EQ(SaveFamily(s, prompt), SaveResult::Saved);
     EXPECT_EQ(fileBytes(file("VDORKUM.da1")).size(), 5 * kPersonRecordSize);
     EXPECT_EQ(fileBytes(file("VDORKUM.hu1")).size(), 2406u);
     Session again = loaded();
@@ -156,7 +156,7 @@ TEST_F(FamilyLoad, FileNamesInAnotherLetterCaseAreFound) {
     Session s = loaded();
     EXPECT_EQ(s.persons.count(), 5);
     s.passwordGiven = true;
-    ASSERT_TRUE(SaveFamily(s, prompt));
+    ASSERT_EQ(SaveFamily(s, prompt), SaveResult::Saved);
     EXPECT_TRUE(std::filesystem::exists(dir / "vdorkum" / "Vdorkum.DA1"));
     EXPECT_FALSE(std::filesystem::exists(dir / "VDORKUM"));
 }

@@ -148,7 +148,7 @@ protected:
             Session s = after;
             s.fileCalls = &calls;
             testing::ScriptedPrompt prompt;
-            return SaveFamily(s, prompt) ? 0 : 1;
+            return SaveFamily(s, prompt) == SaveResult::Saved ? 0 : 1;
         });
     }
 
@@ -207,7 +207,7 @@ TEST_F(SaveCrash, StopDuringTheRecoveryOfAStoppedSaveIsRecoveredByTheNextStart) 
             for (const auto& [name, bytes] : leftBehind) writeBytes(files.directory / name, bytes);
             const int status = inChild([&] {
                 TroubleAtCall calls(recoveryStop);
-                return finishInterruptedSave(files.pair(), calls) == 0 ? 0 : 1;
+                return finishInterruptedSave(savePair(files), calls) == 0 ? 0 : 1;
             });
             SCOPED_TRACE("save stopped before call " + std::to_string(saveStop) + ", its recovery before call " +
                          std::to_string(recoveryStop));
@@ -229,7 +229,7 @@ TEST_F(SaveCrash, KillsAtRandomMomentsOfRepeatedSavesLeaveOneWholeFamily) {
             ::prctl(PR_SET_PDEATHSIG, SIGKILL);
             testing::ScriptedPrompt quiet;
             for (int n = 0;; ++n) {
-                if (!SaveFamily(n % 2 == 0 ? after : before, quiet)) ::_exit(1);
+                if (SaveFamily(n % 2 == 0 ? after : before, quiet) != SaveResult::Saved) ::_exit(1);
             }
         }
         std::this_thread::sleep_for(std::chrono::microseconds(200 + random() % 5000));
@@ -259,7 +259,7 @@ TEST_F(SaveCrash, AFullDiskAtAnyCallIsReportedAndLeavesOneWholeFamily) {
         TroubleAtCall disk(failAt, ENOSPC);
         s.fileCalls = &disk;
         testing::ScriptedPrompt prompt;
-        const bool saved = SaveFamily(s, prompt);
+        const bool saved = SaveFamily(s, prompt) == SaveResult::Saved;
         SCOPED_TRACE("call " + std::to_string(failAt) + " failed");
         if (saved) {
             // Past the commit the save stands: nothing to report, and the
@@ -288,7 +288,7 @@ TEST_F(SaveCrash, AFullDiskAtAnyCallIsReportedAndLeavesOneWholeFamily) {
         // The tables were kept, so trying again at once, on a disk with
         // room again, saves them.
         s.fileCalls = &systemFileCalls();
-        EXPECT_TRUE(SaveFamily(s, prompt));
+        EXPECT_EQ(SaveFamily(s, prompt), SaveResult::Saved);
         EXPECT_FALSE(s.changed);
         EXPECT_EQ(onDisk(), Found::New);
         EXPECT_EQ(familyFolder(), kJustThePair);
