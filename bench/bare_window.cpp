@@ -20,6 +20,5 @@ int main(int argc, char* argv[]) {
     brinox::FirstPaintWatch firstPaint;
     window.installEventFilter(&firstPaint);
     window.show();
-    firstPaint.waitForIt();
-    return 0;
+    return firstPaint.waitForIt() ? 0 : 1;
 }

@@ -1,5 +1,5 @@
 // Person files travel between machines and program versions and may be cut
-// short or damaged: any bytes must load without harm, the loaded persons must
+// short or damaged: any bytes must decode without harm, the persons read must
 // save back as they were read, and every pedigree drawn from them must be
 // whole, however their parent numbers point (out of range, at themselves).
 
@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
-#include <variant>
+#include <vector>
 
 #include "fuzz_support.h"
 #include "store/family_files.h"
@@ -20,27 +20,10 @@ using fuzzing::require;
 
 // Unions between the first persons and numbers no person file can hold, so
 // that partner labels are drawn for whatever the fuzzed persons are.
-std::vector<std::uint8_t> companionUnionFile() {
-    UnionTable unions;
-    unions[1] = UnionEntry{1, 2, 1, 0};
-    unions[2] = UnionEntry{2, 1, 0, 0};
-    unions[3] = UnionEntry{3, 3, 1, 0};
-    unions[4] = UnionEntry{65535, 1, 1, 0};
-    unions[5] = UnionEntry{601, 600, 0, 0};
-    unions[6] = UnionEntry{1, 600, 1, 0};
-    return encodeUnionFile(unions);
-}
+const UnionFileContent kCompanionUnions{
+    {{1, 2, 1, 0}, {2, 1, 0, 0}, {3, 3, 1, 0}, {65535, 1, 1, 0}, {601, 600, 0, 0}, {1, 600, 1, 0}}};
 
-const fuzzing::Scratch& scratch() {
-    struct WithUnions {
-        fuzzing::Scratch scratch;
-        WithUnions() { fuzzing::writeFile(scratch.unionFile(), companionUnionFile()); }
-    };
-    static const WithUnions family;
-    return family.scratch;
-}
-
-void checkReader(const std::vector<std::uint8_t>& file, const PersonFileContent& content) {
+void checkDecoded(std::span<const std::uint8_t> file, const PersonFileContent& content) {
     const std::size_t whole = file.size() / kPersonRecordSize;
     const std::size_t kept = std::min<std::size_t>(whole, PersonTable::kSlots);
     require(content.records.size() == kept, "every whole record up to 600 is read");
@@ -52,33 +35,25 @@ void checkReader(const std::vector<std::uint8_t>& file, const PersonFileContent&
     }
 }
 
-void checkSavesAsRead(const PersonTable& persons) {
+void checkSavesAsRead(const PersonTable& persons, const PersonFileContent& content) {
     const auto encoded = encodePersonFile(persons);
     require(encoded.size() == static_cast<std::size_t>(persons.count()) * kPersonRecordSize,
             "a save writes count records");
-    for (int r = 1; r <= persons.count(); ++r) {
-        const std::span<const std::uint8_t, kPersonRecordSize> bytes(
-            encoded.data() + static_cast<std::size_t>(r - 1) * kPersonRecordSize, kPersonRecordSize);
-        require(decodePersonRecord(bytes) == persons.record(RecordNo(r)), "a saved record reads back the same");
-    }
+    const auto reread = decodePersonFile(encoded);
+    require(!reread.overflow && reread.records == content.records, "a saved file reads back the same");
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const auto& files = scratch();
-    const auto file = fuzzing::fileFromInput(data, size);
-    fuzzing::writeFile(files.personFile(), file);
+    const fuzzing::InputFile file(data, size, kPersonFileLimit + 1);
+    const auto content = decodePersonFile(file.bytes());
+    checkDecoded(file.bytes(), content);
 
-    const auto content = decodePersonFile(file);
-    checkReader(file, content);
-
-    Session session = files.session();
-    fuzzing::QuietPrompt prompt;
-    require(LoadFamily(session, prompt), "a family with both files loads");
+    Session& session = fuzzing::reusedSession();
+    fillTables(session, content, kCompanionUnions);
     require(session.persons.count() == static_cast<int>(content.records.size()), "the count is the records read");
-    require(session.saveRefusal.empty() != content.overflow, "an overfull file may not be saved over");
-    checkSavesAsRead(session.persons);
+    checkSavesAsRead(session.persons, content);
 
     fuzzing::drawPedigrees(session, fuzzing::peopleToDraw(session.persons));
     return 0;

@@ -1,26 +1,18 @@
 #pragma once
 
-// What the fuzz targets share: a scratch data directory that lives as long
-// as the process, a prompt that answers nothing, and a way for a short input
-// to stand for a long file.
-
-#include <unistd.h>
+// What the fuzz targets share: a way for a short input to stand for a long
+// file, and the checks every pedigree must pass. The targets work on bytes
+// in memory, never on files, so that each tries thousands of inputs a
+// second; reading the files from disk has tests of its own.
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <initializer_list>
-#include <optional>
 #include <span>
-#include <string>
-#include <system_error>
 #include <vector>
 
 #include "pedigree/pedigree_model.h"
-#include "store/prompt.h"
 #include "store/session.h"
 
 namespace brinox::fuzzing {
@@ -33,88 +25,50 @@ inline void require(bool holds, const char* what) {
     std::abort();
 }
 
-// Closes every box with its first button and cancels every input, as a user
-// who clicks whatever comes first would.
-class QuietPrompt : public Prompt {
-public:
-    int messages = 0;
-
-    Button message(MessageKind, const std::string&, std::initializer_list<Button> buttons) override {
-        ++messages;
-        return buttons.size() > 0 ? *buttons.begin() : Button::Ok;
-    }
-    std::optional<std::string> input(const std::string&, const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-    Colour chooseColour(Colour preset) override { return preset; }
-};
-
-inline void writeFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    require(!out.fail(), "the scratch file can be written");
-}
-
-// A data directory of its own for this process, with one family folder.
-// TMPDIR decides where it goes; the fuzz runner points it at a fresh folder.
-class Scratch {
-public:
-    static constexpr const char* kFamily = "FUZZ";
-
-    Scratch() {
-        m_dataDirectory =
-            std::filesystem::temp_directory_path() / ("brinox-fuzz-" + std::to_string(static_cast<long>(::getpid())));
-        std::filesystem::create_directories(m_dataDirectory / kFamily);
-    }
-    ~Scratch() {
-        std::error_code ec;
-        std::filesystem::remove_all(m_dataDirectory, ec);
-    }
-    Scratch(const Scratch&) = delete;
-    Scratch& operator=(const Scratch&) = delete;
-
-    const std::filesystem::path& dataDirectory() const { return m_dataDirectory; }
-    std::filesystem::path personFile() const { return m_dataDirectory / kFamily / (std::string(kFamily) + ".da1"); }
-    std::filesystem::path unionFile() const { return m_dataDirectory / kFamily / (std::string(kFamily) + ".hu1"); }
-    std::filesystem::path configurationFile() const { return m_dataDirectory / "brinox.cfg"; }
-
-    // A session pointed at the scratch family, not loaded yet.
-    Session session() const {
-        Session s;
-        s.dataDirectory = m_dataDirectory;
-        s.familyCode = kFamily;
-        return s;
-    }
-
-private:
-    std::filesystem::path m_dataDirectory;
-};
-
 // The file an input stands for. An input starting with "TILE" and a 16-bit
 // little-endian count stands for the rest repeated that many times, so that
 // full and overfull tables (600 persons are 170 kB) are reached from a few
-// bytes; every other input is the file itself.
-inline std::vector<std::uint8_t> fileFromInput(const std::uint8_t* data, std::size_t size) {
-    constexpr std::size_t kHeader = 6;
-    constexpr std::size_t kMaxFile = 256 * 1024;
-    if (size >= kHeader && std::equal(data, data + 4, "TILE")) {
+// bytes; a tiled file stops after `longest` bytes, as no reader looks
+// further. Every other input is the file itself, read in place, so that a
+// read one byte past its end is caught.
+class InputFile {
+public:
+    InputFile(const std::uint8_t* data, std::size_t size, std::size_t longest) : m_bytes(data, size) {
+        constexpr std::size_t kHeader = 6;
+        if (size < kHeader || !std::equal(data, data + 4, "TILE")) return;
         const std::size_t times = static_cast<std::size_t>(data[4] | (data[5] << 8));
         const std::size_t body = size - kHeader;
-        std::vector<std::uint8_t> file;
-        if (body == 0) return file;
-        file.reserve(std::min(times * body, kMaxFile));
-        for (std::size_t i = 0; i < times && file.size() + body <= kMaxFile; ++i) {
-            file.insert(file.end(), data + kHeader, data + size);
+        m_tiled.resize(std::min(times * body, longest));
+        for (std::size_t at = 0; at < m_tiled.size(); at += body) {
+            std::copy_n(data + kHeader, std::min(body, m_tiled.size() - at), m_tiled.data() + at);
         }
-        return file;
+        m_bytes = m_tiled;
     }
-    return std::vector<std::uint8_t>(data, data + size);
+    InputFile(const InputFile&) = delete;
+    InputFile& operator=(const InputFile&) = delete;
+
+    std::span<const std::uint8_t> bytes() const { return m_bytes; }
+
+private:
+    std::vector<std::uint8_t> m_tiled;
+    std::span<const std::uint8_t> m_bytes;
+};
+
+// The session the targets fill, kept for the whole run: building and
+// tearing down its 600 person slots for every input is time not spent on
+// the input. Filling the tables starts from empty ones, as a load does.
+inline Session& reusedSession() {
+    static Session session;
+    return session;
 }
 
 // Draws the pedigree of each of `people` (any number, in range or not) and
-// checks what every pedigree must be, whatever the family holds.
-inline void drawPedigrees(Session& session, const std::vector<int>& people) {
+// checks what every pedigree must be, whatever the family holds. A person
+// named twice is drawn once: a second drawing would find nothing new and
+// cost as much as the first, in a family of 600 children of one father.
+inline void drawPedigrees(Session& session, std::vector<int> people) {
+    std::sort(people.begin(), people.end());
+    people.erase(std::unique(people.begin(), people.end()), people.end());
     for (const int person : people) {
         session.selectedPerson = RecordNo(person);
         const PedigreeView view = buildPedigree(session);

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Runs every benchmark program of a BRINOX_BENCH build with repetitions and
 # prints the median of each benchmark, then how many times longer Brinox
-# takes than a bare Qt main window to reach its first paint.
+# takes than a bare Qt main window to reach its first paint, taken pair by
+# pair from starts that alternate.
 #
 #   tools/run-benchmarks.sh BUILD_DIR
 # BENCH_REPETITIONS (default 5) sets the number of repetitions.
@@ -40,11 +41,12 @@ for program in $programs; do
     }' "$build_dir/bench-$program.csv"
 done
 
+# The start-up benchmark runs Brinox and the bare window in turn and gives
+# the medians of both starts and of the ratio within each pair as counters,
+# columns found by their names in the header line.
 awk -F, '
-    $1 ~ /BM_StartToFirstPaint_Brinox(\/[^"]*)?_median"$/ { brinox = $3; unit = $5 }
-    $1 ~ /BM_StartToFirstPaint_BareWindow(\/[^"]*)?_median"$/ { bare = $3 }
-    END {
-        if (brinox > 0 && bare > 0)
-            printf "\nStart to first paint: Brinox %.1f %s, bare Qt window %.1f %s: %.2f times as long\n",
-                   brinox, unit, bare, unit, brinox / bare
+    $1 == "name" { for (i = 1; i <= NF; i++) { name = $i; gsub(/"/, "", name); column[name] = i } }
+    $1 ~ /BM_StartToFirstPaint_BrinoxAgainstBareWindow(\/[^"]*)?_median"$/ && ("ratio" in column) && $column["ratio"] > 0 {
+        printf "\nStart to first paint: Brinox %.1f ms, bare Qt window %.1f ms: %.2f times as long (median of pairs)\n",
+               $column["brinox_ms"], $column["bare_window_ms"], $column["ratio"]
     }' "$build_dir/bench-startup_bench.csv"

@@ -11,14 +11,16 @@ bool FirstPaintWatch::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-void FirstPaintWatch::waitForIt() {
+bool FirstPaintWatch::waitForIt() {
     QElapsedTimer waited;
     waited.start();
     while (!m_painted && waited.elapsed() < 1000) {
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents, 50);
     }
+    if (!m_painted) return false;
     // The paint event has been delivered; let the painting reach the screen.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    return true;
 }
 
 }  // namespace brinox

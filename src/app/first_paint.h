@@ -10,8 +10,8 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     // Lets Qt work, user input held back, until the watched window has been
-    // painted; gives up after a second.
-    void waitForIt();
+    // painted; gives up after a second. Answers whether the paint came.
+    bool waitForIt();
 
 private:
     bool m_painted = false;

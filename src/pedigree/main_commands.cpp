@@ -5,7 +5,12 @@
 namespace brinox {
 namespace {
 
-std::string twoDigits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
+// A literal plus a temporary string makes GCC 12 warn wrongly (-Wrestrict)
+// in optimised builds; a named string does not.
+std::string twoDigits(int n) {
+    const std::string digits = std::to_string(n);
+    return n < 10 ? "0" + digits : digits;
+}
 
 std::string todayMessage(const Moment& now) {
     return "Het is vandaag: " + dayName(now.dayOfWeek) + " , " + "\n" + std::to_string(now.day) + " " +

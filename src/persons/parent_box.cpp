@@ -5,7 +5,9 @@
 namespace brinox {
 
 std::string parentBoxText(const PersonTable& persons, RecordNo parent) {
-    return "[" + toText(parent) + "]  " + persons.getFirstNames(parent) + "  " + persons.getFamilyName(parent);
+    // Named, not a temporary: GCC 12 warns wrongly (-Wrestrict) on a literal plus a temporary string.
+    const std::string number = toText(parent);
+    return "[" + number + "]  " + persons.getFirstNames(parent) + "  " + persons.getFamilyName(parent);
 }
 
 std::optional<RecordNo> parentInBox(std::string_view text) {

@@ -11,7 +11,12 @@ namespace {
 constexpr std::size_t kFillWidth = 160;
 constexpr std::size_t kFillBlock = 12;
 
-std::string bracketed(RecordNo r) { return "[" + toText(r) + "]"; }
+// The numbers are named, not temporaries: GCC 12 warns wrongly (-Wrestrict)
+// on a literal plus a temporary string in optimised builds.
+std::string bracketed(RecordNo r) {
+    const std::string number = toText(r);
+    return "[" + number + "]";
+}
 
 // Sorted insertion as the list box does it: each line goes after the lines
 // that do not compare greater, so equal lines keep the order they came in.
@@ -65,7 +70,8 @@ std::string recordNumberLine(const PersonTable& persons, RecordNo r) {
 
 std::string birthYearLine(const PersonTable& persons, RecordNo r) {
     const int year = persons.getBirthYear(r);
-    const std::string years = year == 0 ? "()  " : "(" + std::to_string(year) + ")  ";
+    const std::string number = year == 0 ? "" : std::to_string(year);
+    const std::string years = "(" + number + ")  ";
     return fillAndNumber(years + persons.getFamilyName(r) + "  " + persons.getFirstNames(r), r);
 }
 

@@ -18,7 +18,10 @@ PartnerRow livingWith(int r) { return PartnerRow{RecordNo(r), false}; }
 class UnionRegistration : public ::testing::Test {
 protected:
     UnionRegistration() {
-        for (int i = 0; i < 12; ++i) addPerson(session.persons, {i % 2 == 0 ? 'm' : 'v', "N" + std::to_string(i), "P"});
+        for (int i = 0; i < 12; ++i) {
+            const std::string number = std::to_string(i);  // a temporary makes GCC 12 warn wrongly (-Wrestrict)
+            addPerson(session.persons, {i % 2 == 0 ? 'm' : 'v', "N" + number, "P"});
+        }
         session.persons.setSex(RecordNo(6), '-');  // erased
     }
 
