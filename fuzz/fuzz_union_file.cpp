@@ -50,10 +50,10 @@ bool sameUnions(const std::vector<UnionEntry>& a, const std::vector<UnionEntry>&
 }
 
 // The entries in use among the 401 a file holds, in file order, as the
-// bytes themselves say; anything past those entries is an overflow.
+// bytes themselves say; a whole entry past those is an overflow.
 std::vector<UnionEntry> unionsIn(std::span<const std::uint8_t> file, bool& overflow) {
     std::vector<UnionEntry> found;
-    overflow = file.size() > UnionTable::kEntries * kUnionEntrySize;
+    overflow = file.size() / kUnionEntrySize > UnionTable::kEntries;
     const std::size_t end = std::min(file.size(), UnionTable::kEntries * kUnionEntrySize);
     for (std::size_t at = 0; at + kUnionEntrySize <= end; at += kUnionEntrySize) {
         const auto entry = decodeUnionEntry(std::span<const std::uint8_t, kUnionEntrySize>(file.data() + at, kUnionEntrySize));

@@ -46,8 +46,9 @@ PersonFileContent decodePersonFile(std::span<const std::uint8_t> bytes) {
 
 UnionFileContent decodeUnionFile(std::span<const std::uint8_t> bytes) {
     UnionFileContent content;
-    const std::size_t entries = std::min<std::size_t>(bytes.size() / kUnionEntrySize, UnionTable::kEntries);
-    content.overflow = bytes.size() > kUnionFileLimit;
+    const std::size_t whole = bytes.size() / kUnionEntrySize;
+    const std::size_t entries = std::min<std::size_t>(whole, UnionTable::kEntries);
+    content.overflow = whole > entries;
     for (std::size_t i = 0; i < entries; ++i) {
         const auto entry = decodeUnionEntry(
             std::span<const std::uint8_t, kUnionEntrySize>(bytes.data() + i * kUnionEntrySize, kUnionEntrySize));

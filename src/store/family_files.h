@@ -37,8 +37,9 @@ FilePair savePair(const FamilyFiles& files);
 // The most a person file can hold: 600 records. One whole record more is
 // an overflow; a partial record at the end is ignored.
 inline constexpr std::size_t kPersonFileLimit = (PersonTable::kSlots + 1) * kPersonRecordSize - 1;
-// The most a union file can hold: its 401 entries.
-inline constexpr std::size_t kUnionFileLimit = UnionTable::kEntries * kUnionEntrySize;
+// The most a union file can hold: its 401 entries. One whole entry more is
+// an overflow; a partial entry at the end is ignored.
+inline constexpr std::size_t kUnionFileLimit = (UnionTable::kEntries + 1) * kUnionEntrySize - 1;
 
 struct PersonFileContent {
     std::vector<PersonRecord> records;  // at most 600; a partial last record is ignored
