@@ -5,6 +5,7 @@
 
 #include "bench_family.h"
 #include "store/family_files.h"
+#include "store/family_stamp.h"
 #include "support/family_builder.h"
 #include "support/temp_dir.h"
 #include "store/family_load.h"
@@ -20,6 +21,8 @@ public:
         testing::writeFamily(family, folder.path(), bench::kFamilyCode, 1);
         family.dataDirectory = folder.path();
         family.familyCode = bench::kFamilyCode;
+        // What a save expects to find on disk: the family as just written.
+        family.onDisk = {stampOf(encodePersonFile(family.persons)), stampOf(encodeUnionFile(family.unions))};
     }
 
     testing::TempDir folder;

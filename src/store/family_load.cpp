@@ -108,10 +108,10 @@ void startSession(Session& session, Prompt& prompt, const std::filesystem::path&
     }
 }
 
-void fillTables(Session& session, const PersonFileContent& persons, const UnionFileContent& unions) {
+void fillTables(Session& session, PersonFileContent persons, const UnionFileContent& unions) {
     session.persons.clear();
     for (std::size_t i = 0; i < persons.records.size(); ++i) {
-        session.persons.putRecord(RecordNo(static_cast<int>(i) + 1), persons.records[i]);
+        session.persons.putRecord(RecordNo(static_cast<int>(i) + 1), std::move(persons.records[i]));
     }
     session.persons.setCount(static_cast<int>(persons.records.size()));
     session.unions.reset();
@@ -155,7 +155,7 @@ bool LoadFamily(Session& session, Prompt& prompt) {
     persons.overflow = persons.overflow || personFile.beyondLimit;
 
     if (const auto* failure = std::get_if<ReadError>(&unionBytes)) {
-        fillTables(session, persons, {});
+        fillTables(session, std::move(persons), {});
         reportReadError(prompt, *failure, files.unions);
         // A union file that exists but cannot be read must not be replaced
         // by the empty table a save would write.
@@ -166,10 +166,10 @@ bool LoadFamily(Session& session, Prompt& prompt) {
     session.onDisk.unions = stampOf(unionFile.bytes);
     auto unions = decodeUnionFile(unionFile.bytes);
     unions.overflow = unions.overflow || unionFile.beyondLimit;
-    fillTables(session, persons, unions);
-
-    if (persons.overflow || unions.overflow) {
-        warn(prompt, overflowWarning(persons.overflow, unions.overflow));
+    const bool tooManyPersons = persons.overflow;
+    fillTables(session, std::move(persons), unions);
+    if (tooManyPersons || unions.overflow) {
+        warn(prompt, overflowWarning(tooManyPersons, unions.overflow));
         session.saveRefusal = tooMuchRefusal();
     }
     return true;

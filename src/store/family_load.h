@@ -28,6 +28,6 @@ void readStartConfiguration(Session& session, const std::filesystem::path& dataD
 bool LoadFamily(Session& session, Prompt& prompt);
 
 // Fills the tables from decoded files, as a load does.
-void fillTables(Session& session, const PersonFileContent& persons, const UnionFileContent& unions);
+void fillTables(Session& session, PersonFileContent persons, const UnionFileContent& unions);
 
 }  // namespace brinox
