@@ -62,7 +62,7 @@ struct Session {
     // What the family files held when the tables came from them or went to them.
     FamilyStamp onDisk;
     // The program keeps the open family locked; the command-line companion
-    // only locks it while it saves.
+    // holds the lock only while it loads and while it saves.
     bool lockWhileOpen = false;
     std::shared_ptr<FamilyLock> familyLock;
     // The calls through which family files are read and written; tests put in their own.
