@@ -14,8 +14,12 @@ void WindowSet::createOtherWindows() {
     m_datadlg = std::make_unique<Tdatadlg>(m_session, m_prompt, owner);
     m_huwdlg = std::make_unique<THuwdlg>(m_session, m_prompt, *this, owner);
     m_familiedlg = std::make_unique<Tfamiliedlg>(m_session, m_prompt, owner);
-    m_dialogs = MainWindowDialogs{m_wijzigdlg.get(), m_selectiedlg.get(), m_datadlg.get(),
-                                  m_huwdlg.get(),    m_familiedlg.get(),  this};
+    m_dialogs = MainWindowDialogs{.wijzigdlg = m_wijzigdlg.get(),
+                                  .selectiedlg = m_selectiedlg.get(),
+                                  .datadlg = m_datadlg.get(),
+                                  .huwdlg = m_huwdlg.get(),
+                                  .familiedlg = m_familiedlg.get(),
+                                  .help = this};
 }
 
 void WindowSet::showHelp(HelpTopic topic) {

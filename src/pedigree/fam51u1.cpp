@@ -1,6 +1,7 @@
 #include "pedigree/fam51u1.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QCloseEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -152,7 +153,9 @@ void TForm1::buildMenus() {
     QAction* selectie = bar->addAction("&Selectie");
     selectie->setObjectName("Selectie1");
     connect(selectie, &QAction::triggered, this, &TForm1::SelectieClick);
-    bar->addAction("&Verwantschap")->setObjectName("Verwantschap1");
+    QAction* verwantschap = bar->addAction("&Verwantschap");
+    verwantschap->setObjectName("Verwantschap1");
+    connect(verwantschap, &QAction::triggered, this, &TForm1::VerwantschapClick);
     bar->addAction("&Fotoalbum")->setObjectName("Fotoalbum1");
 
     QMenu* opties = bar->addMenu("&Opties");
@@ -186,7 +189,8 @@ void TForm1::buildPopupMenu() {
             &TForm1::PersoonsgegevensClick);
     Foto1 = addEntry(PopupMenu1, "Foto1", "Foto     [F2]");
     connect(Foto1, &QAction::triggered, this, &TForm1::FotoClick);
-    addEntry(PopupMenu1, "Afstammelingen1", "Afstammelingen");
+    connect(addEntry(PopupMenu1, "Afstammelingen1", "Afstammelingen"), &QAction::triggered, this,
+            &TForm1::AfstammelingenClick);
     QMenu* tijdas = PopupMenu1->addMenu("Tijdas");
     tijdas->setObjectName("Tijdas1");
     addEntry(tijdas, "metfamiliehistorie1", "met familiehistorie");
@@ -358,6 +362,15 @@ void TForm1::WijzigPersoonsgegevensClick() {
     if (!requireFamily(m_session, m_prompt)) return;
     m_session.newPersonMode = false;
     if (m_session.persons.count() > 0) m_dialogs.wijzigdlg->exec();
+    vulkwartierstaat();
+}
+
+void TForm1::VerwantschapClick() {
+    if (m_dialogs.relatiedlg) m_dialogs.relatiedlg->exec();
+}
+
+void TForm1::AfstammelingenClick() {
+    if (m_dialogs.afstamdlg) m_dialogs.afstamdlg->exec();
     vulkwartierstaat();
 }
 

@@ -53,6 +53,8 @@ public:
     void HelpInhoudClick();
     void FotoClick();
     void PersoonsgegevensClick();
+    void VerwantschapClick();
+    void AfstammelingenClick();
     void WijzigPersoonsgegevensClick();
     void HuwelijkRelatieregistrerenClick();
 

@@ -1,5 +1,7 @@
 #pragma once
 
+class QDialog;
+
 namespace brinox {
 
 class HelpViewer;
@@ -17,6 +19,8 @@ struct MainWindowDialogs {
     Tdatadlg* datadlg = nullptr;
     THuwdlg* huwdlg = nullptr;
     Tfamiliedlg* familiedlg = nullptr;
+    QDialog* relatiedlg = nullptr;
+    QDialog* afstamdlg = nullptr;
     HelpViewer* help = nullptr;
 };
 
