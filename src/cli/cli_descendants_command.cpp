@@ -17,7 +17,8 @@ int cliDescendants(CliContext& context, const std::vector<std::string>& words) {
     if (const auto given = context.option("click")) {
         const auto index = parseNumberText(*given);
         if (!index || *index >= walk.lines.size()) {
-            return context.usage("--click needs a line index below " + std::to_string(walk.lines.size()));
+            const std::string count = std::to_string(walk.lines.size());
+            return context.usage("--click needs a line index below " + count);
         }
         click = *index;
     }

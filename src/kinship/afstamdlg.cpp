@@ -175,8 +175,8 @@ void Tafstamdlg::BekijkenClick() {
     std::error_code ec;
     if (m_reportFile.empty()) return;
     if (std::filesystem::exists(m_reportFile, ec) && m_opener.open(m_reportFile)) return;
-    m_prompt.message(MessageKind::Error, "De file " + pathForMessage(m_reportFile) + "\nkan niet worden geopend.",
-                     {Button::Ok});
+    const std::string name = pathForMessage(m_reportFile);
+    m_prompt.message(MessageKind::Error, "De file " + name + "\nkan niet worden geopend.", {Button::Ok});
 }
 
 void Tafstamdlg::HelpClick() { inform(m_prompt, descendantsHelpText(pathForMessage(m_reportFile))); }
