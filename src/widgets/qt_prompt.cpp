@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -92,6 +93,12 @@ FontChoice QtPrompt::chooseFont(const FontChoice& preset) {
     font.setItalic(preset.italic);
     font.setUnderline(preset.underline);
     font.setStrikeOut(preset.strikeOut);
+    // The dialog lists the installed families and their style names only:
+    // "Arial" must be shown as the family that stands in for it, in its own
+    // style name, or OK would hand back another font.
+    const QFontInfo installed(font);
+    font.setFamily(installed.family());
+    font.setStyleName(installed.styleName());
     bool ok = false;
     const QFont chosen = QFontDialog::getFont(&ok, font, QApplication::activeWindow());
     if (!ok) return preset;
