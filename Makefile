@@ -9,7 +9,7 @@ DATA_HOME  := $(if $(XDG_DATA_HOME),$(XDG_DATA_HOME),$(HOME)/.local/share)/brino
 
 BUILD_PACKAGES := build-essential cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-dev \
                   qt6-translations-l10n libjpeg62-turbo-dev libgtest-dev libbenchmark-dev
-RUN_PACKAGES   := gstreamer1.0-plugins-base gstreamer1.0-plugins-good fonts-liberation
+RUN_PACKAGES   := gstreamer1.0-plugins-base gstreamer1.0-plugins-good fonts-liberation xdg-utils
 SCREEN_PACKAGES := xvfb xauth xdotool imagemagick
 FUZZ_PACKAGES  := clang-14 libclang-rt-14-dev
 

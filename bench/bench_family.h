@@ -30,6 +30,7 @@ public:
         return std::nullopt;
     }
     Colour chooseColour(Colour preset) override { return preset; }
+    FontChoice chooseFont(const FontChoice& preset) override { return preset; }
 };
 
 // `text` followed by `filler` repeated until it is `size` characters long.

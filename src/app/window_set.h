@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "app/help_window.h"
+#include "kinship/afstamdlg.h"
 #include "pedigree/fam51u1.h"
 #include "pedigree/main_window_dialogs.h"
 #include "persons/datadlg.h"
@@ -15,6 +16,7 @@
 #include "store/familiedlg.h"
 #include "store/prompt.h"
 #include "store/session.h"
+#include "widgets/desktop_opener.h"
 
 namespace brinox {
 
@@ -41,11 +43,13 @@ private:
     Session& m_session;
     Prompt& m_prompt;
     MainWindowDialogs m_dialogs;
+    DesktopOpener m_opener;
     TForm1 m_form1;
     std::unique_ptr<Twijzigdlg> m_wijzigdlg;
     std::unique_ptr<Tselectiedlg> m_selectiedlg;
     std::unique_ptr<Tzoekdlg> m_zoekdlg;
     std::unique_ptr<Tdatadlg> m_datadlg;
+    std::unique_ptr<Tafstamdlg> m_afstamdlg;
     std::unique_ptr<THuwdlg> m_huwdlg;
     std::unique_ptr<Tfamiliedlg> m_familiedlg;
     std::unique_ptr<HelpWindow> m_help;

@@ -73,6 +73,8 @@ std::optional<std::string> CliPrompt::input(const std::string&, const std::strin
 
 Colour CliPrompt::chooseColour(Colour preset) { return preset; }
 
+FontChoice CliPrompt::chooseFont(const FontChoice& preset) { return preset; }
+
 void CliPrompt::print(const Shown& shown) { printLine(m_out, "message", {kindWord(shown.kind), shown.text}); }
 
 void CliPrompt::release() {

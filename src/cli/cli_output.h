@@ -20,7 +20,7 @@ std::string escapeValue(const std::string& utf8);
 
 // Answers the program's questions as the command line does: confirmations
 // with OK or Yes, the password with --password once and then an empty
-// answer, the colour dialog with its preset. Messages are printed as
+// answer, the colour and font dialogs with their presets. Messages are printed as
 // `message` lines, or held back while the family is being opened.
 class CliPrompt : public Prompt {
 public:
@@ -30,6 +30,7 @@ public:
     std::optional<std::string> input(const std::string& caption, const std::string& label,
                                      const std::string& initial) override;
     Colour chooseColour(Colour preset) override;
+    FontChoice chooseFont(const FontChoice& preset) override;
 
     // While holding, messages are kept instead of printed.
     void hold() { m_holding = true; }

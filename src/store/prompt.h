@@ -13,6 +13,18 @@ namespace brinox {
 
 using Colour = std::uint32_t;  // 0x00BBGGRR
 
+// A font as the font dialog offers it.
+struct FontChoice {
+    std::string family;
+    int pointSize = 0;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strikeOut = false;
+
+    bool operator==(const FontChoice&) const = default;
+};
+
 enum class MessageKind { Information, Warning, Error, Confirmation };
 enum class Button { Ok, Cancel, Yes, No };
 
@@ -32,6 +44,10 @@ public:
     // The colour dialog preset to `preset`; answers the colour it holds when
     // closed, so cancelling answers the preset.
     virtual Colour chooseColour(Colour preset) = 0;
+
+    // The font dialog preset to `preset`; answers the font it holds when
+    // closed, so cancelling answers the preset.
+    virtual FontChoice chooseFont(const FontChoice& preset) = 0;
 };
 
 inline void inform(Prompt& prompt, const std::string& text) {

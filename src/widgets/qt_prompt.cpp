@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QFontDialog>
+#include <QFontInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -83,6 +85,26 @@ std::optional<std::string> QtPrompt::input(const std::string& caption, const std
 Colour QtPrompt::chooseColour(Colour preset) {
     const QColor chosen = QColorDialog::getColor(toQColor(preset), QApplication::activeWindow());
     return chosen.isValid() ? fromQColor(chosen) : preset;
+}
+
+FontChoice QtPrompt::chooseFont(const FontChoice& preset) {
+    QFont font(QString::fromStdString(ansiToUtf8(preset.family)), preset.pointSize);
+    font.setBold(preset.bold);
+    font.setItalic(preset.italic);
+    font.setUnderline(preset.underline);
+    font.setStrikeOut(preset.strikeOut);
+    // The dialog lists the installed families and their style names only:
+    // "Arial" must be shown as the family that stands in for it, in its own
+    // style name, or OK would hand back another font.
+    const QFontInfo installed(font);
+    font.setFamily(installed.family());
+    font.setStyleName(installed.styleName());
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, font, QApplication::activeWindow());
+    if (!ok) return preset;
+    // A family name Windows-1252 cannot spell is kept as the preset's.
+    return FontChoice{fromQt(chosen.family()).value_or(preset.family), chosen.pointSize(), chosen.bold(),
+                      chosen.italic(), chosen.underline(), chosen.strikeOut()};
 }
 
 }  // namespace brinox

@@ -6,7 +6,7 @@
 
 namespace brinox {
 
-// The program's prompt: Qt message boxes, input boxes and the colour dialog,
+// The program's prompt: Qt message boxes, input boxes, the colour and font dialogs,
 // in Dutch, modal over the active window.
 class QtPrompt : public Prompt {
 public:
@@ -14,6 +14,7 @@ public:
     std::optional<std::string> input(const std::string& caption, const std::string& label,
                                      const std::string& initial) override;
     Colour chooseColour(Colour preset) override;
+    FontChoice chooseFont(const FontChoice& preset) override;
 };
 
 }  // namespace brinox

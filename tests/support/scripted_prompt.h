@@ -16,6 +16,8 @@ public:
     std::deque<Button> buttons;                     // answers to messages with a choice
     std::deque<std::optional<std::string>> inputs;  // answers to input boxes; none left = cancelled
     std::deque<Colour> colours;                     // answers to the colour dialog; none left = cancelled
+    std::deque<FontChoice> fonts;                   // answers to the font dialog; none left = cancelled
+    std::vector<FontChoice> fontPresets;            // what the font dialog was preset to, each time
 
     std::vector<std::string> shown;   // every message text, in order
     std::vector<MessageKind> kinds;   // the kind of each message
@@ -43,6 +45,14 @@ public:
         if (colours.empty()) return preset;
         const Colour answer = colours.front();
         colours.pop_front();
+        return answer;
+    }
+
+    FontChoice chooseFont(const FontChoice& preset) override {
+        fontPresets.push_back(preset);
+        if (fonts.empty()) return preset;
+        const FontChoice answer = fonts.front();
+        fonts.pop_front();
         return answer;
     }
 };
