@@ -26,6 +26,7 @@ const std::map<std::string, CommandInfo>& commands() {
         {"anniversaries", {cliAnniversaries, 0}},
         {"delete", {cliDelete, 1}},
         {"details", {cliDetails, 1}},
+        {"relation", {cliRelation, 2}},
     };
     return table;
 }

@@ -23,5 +23,6 @@ int cliSelect(CliContext& context, const std::vector<std::string>& words);
 int cliAnniversaries(CliContext& context, const std::vector<std::string>& words);
 int cliDelete(CliContext& context, const std::vector<std::string>& words);
 int cliDetails(CliContext& context, const std::vector<std::string>& words);
+int cliRelation(CliContext& context, const std::vector<std::string>& words);
 
 }  // namespace brinox
