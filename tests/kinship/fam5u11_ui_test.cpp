@@ -63,7 +63,6 @@ TEST_F(RelationWindow, ChoosingBShowsTheResultAndACancelledChoiceLeavesNothingOf
     picker.choices = {"4"};
     open();
     EXPECT_EQ(window->windowTitle(), "Verwantschap tussen A: Kees  Bos en B: Ans  Bos");
-    EXPECT_EQ(label(1), "Jan  Bos is de gemeenschappelijke voorouder");
     EXPECT_EQ(label(6), "Ans  Bos is de zuster van ");
     EXPECT_TRUE(shown("PaintBox1") && shown("PaintBox2") && shown("Panel2"));
     EXPECT_FALSE(shown("Panel5"));
@@ -85,12 +84,10 @@ TEST_F(RelationWindow, ThePartnerButtonMakesThePartnerPersonB) {
     auto* partner = window->findChild<QPushButton*>("rel2_btn");
     ASSERT_TRUE(partner->isVisible());
     EXPECT_EQ(partner->text(), "3 Kees  Bos");
-    EXPECT_EQ(label(3), "Misschien de partner van persoon B ?");
     QTest::mouseClick(partner, Qt::LeftButton);
     EXPECT_EQ(label(2), "is de vader van ");
     EXPECT_FALSE(partner->isVisible());
-    EXPECT_TRUE(shown("PaintBox2"));
-    EXPECT_FALSE(shown("PaintBox1"));
+    EXPECT_TRUE(shown("PaintBox2") && !shown("PaintBox1"));
 }
 
 TEST_F(RelationWindow, DrawingsFrameThePlaceAndPressesIdentifyIt) {
@@ -104,11 +101,13 @@ TEST_F(RelationWindow, DrawingsFrameThePlaceAndPressesIdentifyIt) {
     // Ans's mother becomes person B: she is Kees's mother.
     QTest::mouseClick(drawing("PaintBox2"), Qt::LeftButton, {}, QPoint(210, 116));
     EXPECT_EQ(session.relationship.personB, RecordNo(2));
+    EXPECT_EQ(session.relationship.pointedAt, RecordNo(2));
     EXPECT_EQ(label(2), "is de moeder van ");
     EXPECT_TRUE(session.photoRestart);
 
     QTest::mouseClick(drawing("PaintBox1"), Qt::LeftButton, {}, QPoint(50, 85));
     EXPECT_EQ(prompt.shown, testing::Texts{"Deze persoon staat niet in het familiebestand"});
+    EXPECT_EQ(session.relationship.pointedAt, RecordNo());
     EXPECT_EQ(session.relationship.personB, RecordNo(2));
 
     window->findChild<QAction*>("Help1")->trigger();
