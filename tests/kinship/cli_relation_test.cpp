@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <string>
 #include <tuple>
 #include <vector>
 
@@ -10,15 +10,6 @@
 
 namespace brinox::testing {
 namespace {
-
-// The value of the line with `key`, without the key and its TAB; "?" when none.
-std::string valueOf(const std::string& text, const std::string& key) {
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        if (line.rfind(key + "\t", 0) == 0) return line.substr(key.size() + 1);
-    }
-    return "?";
-}
 
 class RelationCommand : public ::testing::Test {
 protected:
@@ -79,9 +70,9 @@ TEST(RelationDemoFamily, HoldsACousinANieceAGreatUncleAndACoupleWithoutCommonAnc
              {"17", "26", "Marijke  van Dorkum is de nicht van ", ""},
              {"16", "7", "Klaas  Mulder is de oudoom van ", ""},
              {"12", "10", "", "12 Gerrit Hendrik  van Dorkum"}}) {
-        const auto result = runCommandLine({"--data", BRINOX_DEMO_DIR, "relation", a, b});
-        EXPECT_EQ(valueOf(result.out, "label6"), label6) << a << " " << b;
-        EXPECT_EQ(valueOf(result.out, "partner"), partner) << a << " " << b;
+        const auto out = runCommandLine({"--data", BRINOX_DEMO_DIR, "relation", a, b}).out;
+        EXPECT_NE(out.find("\nlabel6\t" + label6 + "\n"), std::string::npos) << out;
+        EXPECT_NE(out.find("\npartner\t" + partner + "\n"), std::string::npos) << out;
     }
 }
 
