@@ -7,7 +7,8 @@
 // at a glance and still shows what the windows have to cope with: a man with
 // two wives, half-siblings, twins, a steady relationship, unknown birth
 // years, a child of a parent who is not in the file, cousins and second
-// cousins, and accented names.
+// cousins, a niece and a great-uncle, couples without common ancestors, and
+// accented names.
 
 #include <cstdint>
 #include <filesystem>

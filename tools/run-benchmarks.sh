@@ -9,7 +9,7 @@
 set -eu
 build_dir=$(cd "$1" && pwd)
 repetitions=${BENCH_REPETITIONS:-5}
-programs="store_bench pedigree_bench selection_bench descendants_bench startup_bench"
+programs="store_bench pedigree_bench selection_bench relationship_bench descendants_bench startup_bench"
 
 export QT_QPA_PLATFORM=offscreen
 runtime=$(mktemp -d)

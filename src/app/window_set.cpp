@@ -12,6 +12,7 @@ void WindowSet::createOtherWindows() {
     m_selectiedlg = std::make_unique<Tselectiedlg>(m_session, *this, [this] { m_zoekdlg->exec(); }, owner);
     m_zoekdlg = std::make_unique<Tzoekdlg>(m_session, m_prompt, owner);
     m_datadlg = std::make_unique<Tdatadlg>(m_session, m_prompt, owner);
+    m_relatiedlg = std::make_unique<Trelatiedlg>(m_session, m_prompt, *this, *this, *this, owner);
     m_afstamdlg = std::make_unique<Tafstamdlg>(m_session, m_prompt, m_opener, owner);
     m_huwdlg = std::make_unique<THuwdlg>(m_session, m_prompt, *this, owner);
     m_familiedlg = std::make_unique<Tfamiliedlg>(m_session, m_prompt, owner);
@@ -20,6 +21,7 @@ void WindowSet::createOtherWindows() {
                                   .datadlg = m_datadlg.get(),
                                   .huwdlg = m_huwdlg.get(),
                                   .familiedlg = m_familiedlg.get(),
+                                  .relatiedlg = m_relatiedlg.get(),
                                   .afstamdlg = m_afstamdlg.get(),
                                   .help = this};
 }

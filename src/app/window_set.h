@@ -5,6 +5,8 @@
 
 #include "app/help_window.h"
 #include "kinship/afstamdlg.h"
+#include "kinship/fam5u11.h"
+#include "kinship/relationship_drawing.h"
 #include "pedigree/fam51u1.h"
 #include "pedigree/main_window_dialogs.h"
 #include "persons/datadlg.h"
@@ -24,7 +26,7 @@ namespace brinox {
 // comes first: its creation loads the family. The others follow in the
 // program's fixed order once the main window has been painted; a window that
 // needs one created after it reaches it through this set.
-class WindowSet : public PersonPicker, public HelpViewer {
+class WindowSet : public PersonPicker, public HelpViewer, public AncestorIdentifier {
 public:
     WindowSet(Session& session, Prompt& prompt, const std::filesystem::path& dataDirectory);
 
@@ -39,6 +41,10 @@ public:
     // The help window is made the first time help is asked for.
     void showHelp(HelpTopic topic) override;
 
+    // There is no identification window yet: the relationship window just
+    // evaluates again after a press on a known person.
+    void identify(RecordNo, DrawingSide) override {}
+
 private:
     Session& m_session;
     Prompt& m_prompt;
@@ -49,6 +55,7 @@ private:
     std::unique_ptr<Tselectiedlg> m_selectiedlg;
     std::unique_ptr<Tzoekdlg> m_zoekdlg;
     std::unique_ptr<Tdatadlg> m_datadlg;
+    std::unique_ptr<Trelatiedlg> m_relatiedlg;
     std::unique_ptr<Tafstamdlg> m_afstamdlg;
     std::unique_ptr<THuwdlg> m_huwdlg;
     std::unique_ptr<Tfamiliedlg> m_familiedlg;

@@ -27,6 +27,7 @@ const std::map<std::string, CommandInfo>& commands() {
         {"delete", {cliDelete, 1}},
         {"details", {cliDetails, 1}},
         {"descendants", {cliDescendants, 1}},
+        {"relation", {cliRelation, 2}},
     };
     return table;
 }

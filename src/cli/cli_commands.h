@@ -24,5 +24,6 @@ int cliAnniversaries(CliContext& context, const std::vector<std::string>& words)
 int cliDelete(CliContext& context, const std::vector<std::string>& words);
 int cliDetails(CliContext& context, const std::vector<std::string>& words);
 int cliDescendants(CliContext& context, const std::vector<std::string>& words);
+int cliRelation(CliContext& context, const std::vector<std::string>& words);
 
 }  // namespace brinox

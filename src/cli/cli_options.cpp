@@ -6,7 +6,8 @@ namespace brinox {
 namespace {
 
 const std::set<std::string> kValueOptions = {"data",  "family", "selected",  "today",   "now",  "password",
-                                             "width", "word",   "reference", "history", "click"};
+                                             "width", "word",   "reference", "history", "click",
+                                             "press"};
 const std::set<std::string> kFlagOptions = {"save"};
 
 }  // namespace

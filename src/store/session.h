@@ -47,6 +47,15 @@ struct SelectionState {
     }
 };
 
+// The relationship window's two persons and the person pointed at in its
+// drawings. B keeps its last value between openings (record 9 at first); the
+// identification of a pointed-at ancestor may make that ancestor the new B.
+struct RelationshipPersons {
+    RecordNo personA;
+    RecordNo personB{9};
+    RecordNo pointedAt;
+};
+
 struct Session {
     PersonTable persons;
     UnionTable unions;
@@ -71,6 +80,7 @@ struct Session {
     RecordNo selectedPerson{1};
     RecordNo startPerson;
     SelectionState selection;
+    RelationshipPersons relationship;
 
     bool newPersonMode = false;
     RecordNo newRecordNumber;
