@@ -9,6 +9,7 @@
 
 #include "kinship/descendants_report.h"
 #include "store/io_errors.h"
+#include "widgets/colours.h"
 #include "widgets/find_dialog.h"
 #include "widgets/pressable.h"
 #include "widgets/qt_text.h"
@@ -17,7 +18,6 @@ namespace brinox {
 namespace {
 
 const FontChoice kFontPreset{"arial", 8};
-const QColor kLightYellow(255, 255, 224);
 
 QFont toQFont(const FontChoice& choice) {
     QFont font(toQt(choice.family), choice.pointSize);

@@ -26,9 +26,7 @@ constexpr int kLabelStep = 24;
 constexpr int kResultWidth = 465;
 
 const QColor kNavy(0, 0, 128);
-const QColor kLightYellow(255, 255, 224);
 const QColor kLightCyan(224, 255, 255);
-const QColor kLime(0, 255, 0);
 const QColor kRed(255, 0, 0);
 const QColor kButtonFace(240, 240, 240);
 

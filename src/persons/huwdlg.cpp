@@ -21,9 +21,7 @@ constexpr int kWidth = 520;
 constexpr int kFirstRowTop = 96;
 constexpr int kRowStep = 34;
 
-const QColor kLightYellow(255, 255, 224);
 const QColor kYellow(255, 255, 0);
-const QColor kLime(0, 255, 0);
 const QColor kAqua(0, 255, 255);
 
 QFrame* newPanel(QWidget* parent, const QString& name, QRect place, const QColor& colour) {

@@ -6,6 +6,10 @@
 
 namespace brinox {
 
+// Colours several windows share.
+inline const QColor kLightYellow(255, 255, 224);
+inline const QColor kLime(0, 255, 0);
+
 // A plain background colour, drawn by the widget itself.
 inline void setBackground(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
