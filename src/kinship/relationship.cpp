@@ -115,7 +115,7 @@ Relationship maaknieuwscherm(const PersonTable& persons, const UnionTable& union
         return shown;
     }
 
-    // The trees hold persons only, so someone outside the table is never found.
+    // A number that is no person (0 above all) would match the empty places of a tree.
     if (persons.isPerson(b)) {
         if (const int position = highestPositionOf(shown.treeA, b)) {
             shown.outcome = RelationOutcome::BInTreeOfA;
