@@ -28,13 +28,15 @@ const std::map<std::string, CommandInfo>& commands() {
         {"details", {cliDetails, 1}},
         {"descendants", {cliDescendants, 1}},
         {"relation", {cliRelation, 2}},
+        {"timeline", {cliTimeline, 1}},
+        {"history", {cliHistory, 1}},
     };
     return table;
 }
 
 // Options typed as UTF-8 that the family files hold as Windows-1252.
 bool convertTextOptions(CliArguments& arguments, std::string& error) {
-    for (const char* name : {"family", "password", "word"}) {
+    for (const char* name : {"family", "password", "word", "find"}) {
         const auto found = arguments.options.find(name);
         if (found == arguments.options.end()) continue;
         const auto ansi = utf8ToAnsi(found->second);

@@ -7,8 +7,8 @@ namespace {
 
 const std::set<std::string> kValueOptions = {"data",  "family", "selected",  "today",   "now",  "password",
                                              "width", "word",   "reference", "history", "click",
-                                             "press"};
-const std::set<std::string> kFlagOptions = {"save"};
+                                             "press", "find",   "again"};
+const std::set<std::string> kFlagOptions = {"save", "close", "up", "match-case"};
 
 }  // namespace
 
