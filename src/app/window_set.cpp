@@ -14,6 +14,8 @@ void WindowSet::createOtherWindows() {
     m_datadlg = std::make_unique<Tdatadlg>(m_session, m_prompt, owner);
     m_relatiedlg = std::make_unique<Trelatiedlg>(m_session, m_prompt, *this, *this, *this, owner);
     m_afstamdlg = std::make_unique<Tafstamdlg>(m_session, m_prompt, m_opener, owner);
+    m_tijdas1dlg = std::make_unique<Ttijdas1dlg>(m_session, m_prompt, owner);
+    m_histasdlg = std::make_unique<Thistasdlg>(m_session, m_prompt, owner);
     m_huwdlg = std::make_unique<THuwdlg>(m_session, m_prompt, *this, owner);
     m_familiedlg = std::make_unique<Tfamiliedlg>(m_session, m_prompt, owner);
     m_dialogs = MainWindowDialogs{.wijzigdlg = m_wijzigdlg.get(),
@@ -23,6 +25,8 @@ void WindowSet::createOtherWindows() {
                                   .familiedlg = m_familiedlg.get(),
                                   .relatiedlg = m_relatiedlg.get(),
                                   .afstamdlg = m_afstamdlg.get(),
+                                  .tijdas1dlg = m_tijdas1dlg.get(),
+                                  .histasdlg = m_histasdlg.get(),
                                   .help = this};
 }
 

@@ -18,6 +18,8 @@
 #include "store/familiedlg.h"
 #include "store/prompt.h"
 #include "store/session.h"
+#include "timeline/histasdlg.h"
+#include "timeline/tijdas1dlg.h"
 #include "widgets/desktop_opener.h"
 
 namespace brinox {
@@ -57,6 +59,8 @@ private:
     std::unique_ptr<Tdatadlg> m_datadlg;
     std::unique_ptr<Trelatiedlg> m_relatiedlg;
     std::unique_ptr<Tafstamdlg> m_afstamdlg;
+    std::unique_ptr<Ttijdas1dlg> m_tijdas1dlg;
+    std::unique_ptr<Thistasdlg> m_histasdlg;
     std::unique_ptr<THuwdlg> m_huwdlg;
     std::unique_ptr<Tfamiliedlg> m_familiedlg;
     std::unique_ptr<HelpWindow> m_help;

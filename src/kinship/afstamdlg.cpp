@@ -19,15 +19,6 @@ namespace {
 
 const FontChoice kFontPreset{"arial", 8};
 
-QFont toQFont(const FontChoice& choice) {
-    QFont font(toQt(choice.family), choice.pointSize);
-    font.setBold(choice.bold);
-    font.setItalic(choice.italic);
-    font.setUnderline(choice.underline);
-    font.setStrikeOut(choice.strikeOut);
-    return font;
-}
-
 }  // namespace
 
 Tafstamdlg::Tafstamdlg(Session& session, Prompt& prompt, DocumentOpener& opener, QWidget* parent)

@@ -20,6 +20,7 @@
 #include "store/family_load.h"
 #include "store/familiedlg.h"
 #include "store/save_command.h"
+#include "timeline/contemporaries.h"
 #include "widgets/colours.h"
 #include "widgets/help_viewer.h"
 #include "widgets/name_label.h"
@@ -193,8 +194,10 @@ void TForm1::buildPopupMenu() {
             &TForm1::AfstammelingenClick);
     QMenu* tijdas = PopupMenu1->addMenu("Tijdas");
     tijdas->setObjectName("Tijdas1");
-    addEntry(tijdas, "metfamiliehistorie1", "met familiehistorie");
-    addEntry(tijdas, "metwereldgebeuren1", "met wereldgebeuren");
+    connect(addEntry(tijdas, "metfamiliehistorie1", "met familiehistorie"), &QAction::triggered, this,
+            &TForm1::metfamiliehistorieClick);
+    connect(addEntry(tijdas, "metwereldgebeuren1", "met wereldgebeuren"), &QAction::triggered, this,
+            &TForm1::metwereldgebeurenClick);
     Stemfragment1 = addEntry(PopupMenu1, "Stemfragment1", "Stemfragment");
     Levensbeschrijving1 = addEntry(PopupMenu1, "Levensbeschrijving1", "Levensbeschrijving");
     PopupMenu1->addSeparator();
@@ -371,6 +374,20 @@ void TForm1::VerwantschapClick() {
 
 void TForm1::AfstammelingenClick() {
     if (m_dialogs.afstamdlg) m_dialogs.afstamdlg->exec();
+    vulkwartierstaat();
+}
+
+void TForm1::metfamiliehistorieClick() {
+    if (m_session.persons.count() < kContemporariesMinimumPersons) {
+        inform(m_prompt, kContemporariesTooFew);
+        return;
+    }
+    if (m_dialogs.tijdas1dlg) m_dialogs.tijdas1dlg->exec();
+    vulkwartierstaat();
+}
+
+void TForm1::metwereldgebeurenClick() {
+    if (m_dialogs.histasdlg) m_dialogs.histasdlg->exec();
     vulkwartierstaat();
 }
 

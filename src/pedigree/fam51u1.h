@@ -55,6 +55,8 @@ public:
     void PersoonsgegevensClick();
     void VerwantschapClick();
     void AfstammelingenClick();
+    void metfamiliehistorieClick();
+    void metwereldgebeurenClick();
     void WijzigPersoonsgegevensClick();
     void HuwelijkRelatieregistrerenClick();
 

@@ -88,11 +88,7 @@ Colour QtPrompt::chooseColour(Colour preset) {
 }
 
 FontChoice QtPrompt::chooseFont(const FontChoice& preset) {
-    QFont font(QString::fromStdString(ansiToUtf8(preset.family)), preset.pointSize);
-    font.setBold(preset.bold);
-    font.setItalic(preset.italic);
-    font.setUnderline(preset.underline);
-    font.setStrikeOut(preset.strikeOut);
+    QFont font = toQFont(preset);
     // The dialog lists the installed families and their style names only:
     // "Arial" must be shown as the family that stands in for it, in its own
     // style name, or OK would hand back another font.

@@ -3,6 +3,7 @@
 // The edge between the core's Windows-1252 texts and Qt's Unicode.
 
 #include <QColor>
+#include <QFont>
 #include <QString>
 #include <optional>
 #include <string>
@@ -22,6 +23,23 @@ inline QColor toQColor(Colour c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >
 inline Colour fromQColor(const QColor& c) {
     return static_cast<Colour>(c.red()) | (static_cast<Colour>(c.green()) << 8) |
            (static_cast<Colour>(c.blue()) << 16);
+}
+
+// The font the font dialog answered, as Qt draws it.
+inline QFont toQFont(const FontChoice& choice) {
+    QFont font(toQt(choice.family), choice.pointSize);
+    font.setBold(choice.bold);
+    font.setItalic(choice.italic);
+    font.setUnderline(choice.underline);
+    font.setStrikeOut(choice.strikeOut);
+    return font;
+}
+
+// A font as the font dialog is preset with it; a family name Windows-1252
+// cannot spell becomes Arial.
+inline FontChoice toFontChoice(const QFont& font) {
+    return FontChoice{fromQt(font.family()).value_or("Arial"), font.pointSize(), font.bold(),
+                      font.italic(),  font.underline(), font.strikeOut()};
 }
 
 }  // namespace brinox
