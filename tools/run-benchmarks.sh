@@ -9,7 +9,7 @@
 set -eu
 build_dir=$(cd "$1" && pwd)
 repetitions=${BENCH_REPETITIONS:-5}
-programs="store_bench pedigree_bench selection_bench relationship_bench descendants_bench startup_bench"
+programs="store_bench pedigree_bench selection_bench relationship_bench descendants_bench timeline_bench startup_bench"
 
 export QT_QPA_PLATFORM=offscreen
 runtime=$(mktemp -d)
@@ -50,3 +50,12 @@ awk -F, '
         printf "\nStart to first paint: Brinox %.1f ms, bare Qt window %.1f ms: %.2f times as long (median of pairs)\n",
                $column["brinox_ms"], $column["bare_window_ms"], $column["ratio"]
     }' "$build_dir/bench-startup_bench.csv"
+
+# The timeline benchmark opens the contemporaries window and a plain list of
+# the same lines in turn and gives the medians of both as counters.
+awk -F, '
+    $1 == "name" { for (i = 1; i <= NF; i++) { name = $i; gsub(/"/, "", name); column[name] = i } }
+    $1 ~ /BM_OpenContemporariesAgainstPlainList(\/[^"]*)?_median"$/ && ("ratio" in column) && $column["ratio"] > 0 {
+        printf "Contemporaries window opened and painted: %.2f ms, a plain list of its lines %.2f ms: %.2f times as long\n",
+               $column["timeline_ms"], $column["plain_list_ms"], $column["ratio"]
+    }' "$build_dir/bench-timeline_bench.csv"
