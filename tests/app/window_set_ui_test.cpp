@@ -70,8 +70,8 @@ TEST_F(WholeProgram, WindowsAreCreatedInTheProgramsOrder) {
     for (QObject* child : windows->mainWindow().children()) {
         if (qobject_cast<QDialog*>(child)) order << child->objectName();
     }
-    EXPECT_EQ(order, (QStringList{"wijzigdlg", "selectiedlg", "zoekdlg", "datadlg", "relatiedlg", "afstamdlg",
-                                  "huwdlg", "familiedlg"}));
+    EXPECT_EQ(order, (QStringList{"wijzigdlg", "selectiedlg", "zoekdlg", "datadlg", "tijdas1dlg", "histasdlg",
+                                  "relatiedlg", "afstamdlg", "huwdlg", "familiedlg"}));
 }
 
 TEST_F(WholeProgram, TheMenuReachesTheSelectionWindowAndBack) {
