@@ -70,7 +70,6 @@ TEST_F(TimelineCommands, TimelineShowsTheYearsClicksTheQuestionAndTheSearch) {
     EXPECT_NE(result.out.find("\nline\t550\t1850       | Jan |    | Ans |\n"), std::string::npos);
 
     EXPECT_EQ(run({"timeline", "1", "--click", "1299"}).code, 1);
-    EXPECT_EQ(run({"timeline", "1", "--click", "1850,2027"}).code, 1);
     TempDir few;
     writeBosFamily(few.path(), 19);
     const auto tooFew = runCommandLine({"--data", few.path().string(), "timeline", "1"});

@@ -71,13 +71,6 @@ TEST(TimelineOpening, ShadesTheLifeClippedToTheListAndOpensFiveYearsBeforeTheBir
         EXPECT_EQ(view.message, c.message) << at;
         EXPECT_EQ(view.current, c.today - 1300) << at;
     }
-    PersonTable persons;
-    addPerson(persons, {'m', "Bos", "Jan", 0, 0, 0, 0, 0, 1320});
-    const auto view = openWorldHistory(persons, RecordNo(1), 2026, std::vector<std::string>(10));
-    EXPECT_EQ(view.caption, "Levensperiode van Jan Bos (0) geplaatst binnen de historie");
-    EXPECT_EQ(view.message, "Geboortejaar onbekend\n\nAangenomen is 50 jaar\nvoor het overlijden");
-    EXPECT_EQ(view.period, (LineRange{0, 9}));
-    EXPECT_EQ(view.current, std::nullopt);
 }
 
 TEST(TimelineClick, TellsTheAgeWithinTheLifeAndWhoWasBornThatYear) {
