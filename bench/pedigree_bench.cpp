@@ -5,7 +5,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <cstdlib>
 #include <memory>
 
 #include "app/window_set.h"
@@ -68,25 +67,4 @@ void BM_vulkwartierstaatAndPaint(benchmark::State& state) {
 }
 BENCHMARK(BM_vulkwartierstaatAndPaint)->Unit(benchmark::kMicrosecond);
 
-QtMessageHandler qtDefaultHandler = nullptr;
-
-// The offscreen platform warns at every window shown that it cannot pass on
-// size hints; that says nothing about Brinox and would bury the results.
-void quietAboutSizeHints(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (message.contains(QLatin1String("propagateSizeHints"))) return;
-    if (qtDefaultHandler) qtDefaultHandler(type, context, message);
-}
-
 }  // namespace
-
-int main(int argc, char* argv[]) {
-    // The window benchmarks need no screen.
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    qtDefaultHandler = qInstallMessageHandler(quietAboutSizeHints);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

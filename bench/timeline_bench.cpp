@@ -10,7 +10,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <chrono>
-#include <cstdlib>
 #include <vector>
 
 #include "bench_family.h"
@@ -92,24 +91,4 @@ void BM_OpenContemporariesAgainstPlainList(benchmark::State& state) {
 }
 BENCHMARK(BM_OpenContemporariesAgainstPlainList)->UseManualTime()->Unit(benchmark::kMillisecond);
 
-QtMessageHandler qtDefaultHandler = nullptr;
-
-// The offscreen platform warns at every window shown that it cannot pass on
-// size hints; that says nothing about Brinox and would bury the results.
-void quietAboutSizeHints(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (message.contains(QLatin1String("propagateSizeHints"))) return;
-    if (qtDefaultHandler) qtDefaultHandler(type, context, message);
-}
-
 }  // namespace
-
-int main(int argc, char* argv[]) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    qtDefaultHandler = qInstallMessageHandler(quietAboutSizeHints);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

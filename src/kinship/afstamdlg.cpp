@@ -4,13 +4,13 @@
 #include <QApplication>
 #include <QMenuBar>
 #include <QScreen>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "kinship/descendants_report.h"
 #include "store/io_errors.h"
 #include "widgets/colours.h"
 #include "widgets/find_dialog.h"
+#include "widgets/named_action.h"
 #include "widgets/pressable.h"
 #include "widgets/qt_text.h"
 
@@ -47,30 +47,18 @@ Tafstamdlg::Tafstamdlg(Session& session, Prompt& prompt, DocumentOpener& opener,
     FindDialog1 = new FindDialog(this);
     connect(FindDialog1, &FindDialog::findNext, this, &Tafstamdlg::FindDialog1Find);
 
-    // F3 searches again whether this window or the find window is active,
-    // and only once: one shortcut serves both.
-    auto* again = new QShortcut(QKeySequence(Qt::Key_F3), this, this, &Tafstamdlg::FormKeyDown,
-                                Qt::ApplicationShortcut);
-    again->setObjectName("F3");
-    auto* find = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), ListBox1, this, &Tafstamdlg::ZoekClick,
-                               Qt::WidgetShortcut);
-    find->setObjectName("CtrlF");
+    addFindKeys(this, ListBox1, [this] { ZoekClick(); }, [this] { FormKeyDown(); });
 }
 
 void Tafstamdlg::buildMenuBar() {
     auto* bar = new QMenuBar(this);
     bar->setObjectName("MainMenu1");
-    auto add = [bar](const char* name, const char* caption) {
-        QAction* action = bar->addAction(caption);
-        action->setObjectName(name);
-        return action;
-    };
-    Sluiten1 = add("Sluiten1", "&Sluiten");
-    Font1 = add("Font1", "&Font");
-    Zoek1 = add("Zoek1", "&Zoek");
-    Opslaan1 = add("Opslaan1", "&Opslaan ");
-    Bekijken1 = add("Bekijken1", "*.AFS-file &Bekijken");
-    Help1 = add("Help1", "&Help");
+    Sluiten1 = addEntry(bar, "Sluiten1", "&Sluiten");
+    Font1 = addEntry(bar, "Font1", "&Font");
+    Zoek1 = addEntry(bar, "Zoek1", "&Zoek");
+    Opslaan1 = addEntry(bar, "Opslaan1", "&Opslaan ");
+    Bekijken1 = addEntry(bar, "Bekijken1", "*.AFS-file &Bekijken");
+    Help1 = addEntry(bar, "Help1", "&Help");
     connect(Sluiten1, &QAction::triggered, this, &Tafstamdlg::SluitenClick);
     connect(Font1, &QAction::triggered, this, &Tafstamdlg::FontClick);
     connect(Zoek1, &QAction::triggered, this, &Tafstamdlg::ZoekClick);

@@ -12,7 +12,6 @@
 #include "store/text_find.h"
 
 class QAction;
-class QShortcut;
 
 namespace brinox {
 

@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include "widgets/colours.h"
+#include "widgets/named_action.h"
 #include "widgets/fitted_text.h"
 #include "widgets/placed.h"
 #include "widgets/qt_text.h"
@@ -54,11 +55,6 @@ QFrame* newPanel(QWidget* parent, const QString& name, QRect place, const QColor
     return panel;
 }
 
-QAction* addEntry(QMenu* menu, const char* objectName, const char* caption) {
-    QAction* action = menu->addAction(QString::fromUtf8(caption));
-    action->setObjectName(objectName);
-    return action;
-}
 
 }  // namespace
 

@@ -22,6 +22,7 @@
 #include "store/save_command.h"
 #include "timeline/contemporaries.h"
 #include "widgets/colours.h"
+#include "widgets/named_action.h"
 #include "widgets/help_viewer.h"
 #include "widgets/name_label.h"
 #include "widgets/pressable.h"
@@ -33,11 +34,6 @@ namespace {
 const char* const kAncestorHint = "Klik links om te selecteren \nKlik rechts voor foto";
 const char* const kSelfHint = "Popupmenu onder rechter muisknop";
 
-QAction* addEntry(QMenu* menu, const char* objectName, const char* caption) {
-    QAction* action = menu->addAction(QString::fromUtf8(caption));
-    action->setObjectName(objectName);
-    return action;
-}
 
 }  // namespace
 

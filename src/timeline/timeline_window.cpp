@@ -5,12 +5,12 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "timeline/contemporaries.h"
 #include "timeline/year_list.h"
 #include "widgets/find_dialog.h"
+#include "widgets/named_action.h"
 #include "widgets/qt_text.h"
 
 namespace brinox {
@@ -33,29 +33,17 @@ TimelineWindow::TimelineWindow(Session& session, Prompt& prompt, int longRule, i
     FindDialog1 = new FindDialog(this);
     connect(FindDialog1, &FindDialog::findNext, this, &TimelineWindow::FindDialog1Find);
 
-    // One shortcut each, so that a key press acts once wherever the focus is
-    // in this window; F3 also from the find window.
-    auto* again = new QShortcut(QKeySequence(Qt::Key_F3), this, this, &TimelineWindow::Verderzoeken1Click,
-                                Qt::ApplicationShortcut);
-    again->setObjectName("F3");
-    auto* find = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this, this, &TimelineWindow::Zoek1Click,
-                               Qt::WindowShortcut);
-    find->setObjectName("CtrlF");
+    addFindKeys(this, this, [this] { Zoek1Click(); }, [this] { Verderzoeken1Click(); });
 }
 
 void TimelineWindow::buildMenuBar() {
     auto* bar = new QMenuBar(this);
     bar->setObjectName("MainMenu1");
-    auto add = [bar](const char* name, const char* caption) {
-        QAction* action = bar->addAction(caption);
-        action->setObjectName(name);
-        return action;
-    };
-    Afsluiten1 = add("Afsluiten1", "&Afsluiten");
-    Zoek1 = add("Zoek1", "&Zoek Ctrl-F");
-    Verderzoeken1 = add("Verderzoeken1", "&Verder zoeken F3");
-    Font1 = add("Font1", "&Font");
-    Help1 = add("Help1", "&Help");
+    Afsluiten1 = addEntry(bar, "Afsluiten1", "&Afsluiten");
+    Zoek1 = addEntry(bar, "Zoek1", "&Zoek Ctrl-F");
+    Verderzoeken1 = addEntry(bar, "Verderzoeken1", "&Verder zoeken F3");
+    Font1 = addEntry(bar, "Font1", "&Font");
+    Help1 = addEntry(bar, "Help1", "&Help");
     connect(Afsluiten1, &QAction::triggered, this, &TimelineWindow::Afsluiten1Click);
     connect(Zoek1, &QAction::triggered, this, &TimelineWindow::Zoek1Click);
     connect(Verderzoeken1, &QAction::triggered, this, &TimelineWindow::Verderzoeken1Click);

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QValidator>
 
 #include "widgets/qt_text.h"
@@ -92,6 +93,14 @@ FindRequest FindDialog::request() const {
 void FindDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (const QScreen* shown = screen()) move(shown->availableGeometry().topLeft());
+}
+
+void addFindKeys(QWidget* window, QWidget* findScope, std::function<void()> find, std::function<void()> again) {
+    auto* againKey = new QShortcut(QKeySequence(Qt::Key_F3), window, std::move(again), Qt::ApplicationShortcut);
+    againKey->setObjectName("F3");
+    const auto scope = findScope == window ? Qt::WindowShortcut : Qt::WidgetShortcut;
+    auto* findKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), findScope, std::move(find), scope);
+    findKey->setObjectName("CtrlF");
 }
 
 }  // namespace brinox

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 
 #include "store/text_find.h"
 
@@ -41,5 +42,10 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
 };
+
+// Ctrl+F in `findScope` (the window itself, or one list of it) runs `find`;
+// F3 runs `again` from the window and from its find window. One shortcut
+// each, so that every press acts once wherever the focus is.
+void addFindKeys(QWidget* window, QWidget* findScope, std::function<void()> find, std::function<void()> again);
 
 }  // namespace brinox
