@@ -1,5 +1,7 @@
 #include "store/family_load.h"
 
+#include <algorithm>
+
 #include <variant>
 
 #include "store/case_insensitive_files.h"
@@ -18,8 +20,10 @@ void applyConfiguration(Session& session, const Configuration& config) {
     session.pedigreeColour = config.pedigreeColour;
     session.childrenColour = config.childrenColour;
     session.photoBackground = config.photoBackground;
-    session.frameBorderWidth = config.frameBorderWidth;
-    session.frameBevelWidth = config.frameBevelWidth;
+    // The frame window offers 0..30; a damaged file must not draw a frame
+    // thousands of pixels wide.
+    session.frameBorderWidth = std::min(config.frameBorderWidth, kMaxFrameWidth);
+    session.frameBevelWidth = std::min(config.frameBevelWidth, kMaxFrameWidth);
     session.startPerson = RecordNo(config.startPerson);
     session.selectedPerson = RecordNo(config.startPerson);
     // A code that cannot name a folder (a path, say) is not followed.

@@ -25,6 +25,7 @@ inline constexpr Colour kDefaultChildrenColour = 0x008080;    // olive
 inline constexpr Colour kDefaultPhotoBackground = 0x808000;  // teal
 inline constexpr std::uint16_t kDefaultFrameBorderWidth = 10;
 inline constexpr std::uint16_t kDefaultFrameBevelWidth = 5;
+inline constexpr std::uint16_t kMaxFrameWidth = 30;
 
 // What the person selection window keeps between openings.
 struct SelectionState {
@@ -90,6 +91,8 @@ struct Session {
     RecordNo photoPerson;
     bool photoRestart = true;
     char currentPhotoLetter = 'A';
+    // The photo the slide viewer or the large view showed last.
+    std::filesystem::path currentPhotoFile;
 
     Colour pedigreeColour = kDefaultPedigreeColour;
     Colour childrenColour = kDefaultChildrenColour;
