@@ -12,11 +12,14 @@ void WindowSet::createOtherWindows() {
     m_selectiedlg = std::make_unique<Tselectiedlg>(m_session, *this, [this] { m_zoekdlg->exec(); }, owner);
     m_zoekdlg = std::make_unique<Tzoekdlg>(m_session, m_prompt, owner);
     m_datadlg = std::make_unique<Tdatadlg>(m_session, m_prompt, owner);
+    m_fotodlg = std::make_unique<Tfotodlg>(m_session, m_prompt, *this, owner);
     m_tijdas1dlg = std::make_unique<Ttijdas1dlg>(m_session, m_prompt, owner);
     m_histasdlg = std::make_unique<Thistasdlg>(m_session, m_prompt, owner);
     m_relatiedlg = std::make_unique<Trelatiedlg>(m_session, m_prompt, *this, *this, *this, owner);
     m_afstamdlg = std::make_unique<Tafstamdlg>(m_session, m_prompt, m_opener, owner);
     m_huwdlg = std::make_unique<THuwdlg>(m_session, m_prompt, *this, owner);
+    m_foto2dlg = std::make_unique<Tfoto2dlg>(m_session, owner);
+    m_jpgfotodlg = std::make_unique<Tjpgfotodlg>(m_session, m_prompt, owner);
     m_familiedlg = std::make_unique<Tfamiliedlg>(m_session, m_prompt, owner);
     m_dialogs = MainWindowDialogs{.wijzigdlg = m_wijzigdlg.get(),
                                   .selectiedlg = m_selectiedlg.get(),
@@ -25,6 +28,7 @@ void WindowSet::createOtherWindows() {
                                   .familiedlg = m_familiedlg.get(),
                                   .relatiedlg = m_relatiedlg.get(),
                                   .afstamdlg = m_afstamdlg.get(),
+                                  .fotodlg = m_fotodlg.get(),
                                   .tijdas1dlg = m_tijdas1dlg.get(),
                                   .histasdlg = m_histasdlg.get(),
                                   .help = this};

@@ -12,6 +12,10 @@
 #include "persons/datadlg.h"
 #include "persons/huwdlg.h"
 #include "persons/wijzigdlg.h"
+#include "photos/foto2dlg.h"
+#include "photos/fotodlg.h"
+#include "photos/frame_widths_dialog.h"
+#include "photos/jpgfotodlg.h"
 #include "selection/fam51u4.h"
 #include "selection/person_picker.h"
 #include "selection/zoekdlg.h"
@@ -28,7 +32,7 @@ namespace brinox {
 // comes first: its creation loads the family. The others follow in the
 // program's fixed order once the main window has been painted; a window that
 // needs one created after it reaches it through this set.
-class WindowSet : public PersonPicker, public HelpViewer, public AncestorIdentifier {
+class WindowSet : public PersonPicker, public HelpViewer, public AncestorIdentifier, public FrameWidthsDialog {
 public:
     WindowSet(Session& session, Prompt& prompt, const std::filesystem::path& dataDirectory);
 
@@ -47,6 +51,12 @@ public:
     // evaluates again after a press on a known person.
     void identify(RecordNo, DrawingSide) override {}
 
+    // The frame window changes the session's frame widths.
+    void editFrameWidths() override {}
+
+    Tfoto2dlg& largeView() { return *m_foto2dlg; }
+    Tjpgfotodlg& singlePhotoViewer() { return *m_jpgfotodlg; }
+
 private:
     Session& m_session;
     Prompt& m_prompt;
@@ -57,11 +67,14 @@ private:
     std::unique_ptr<Tselectiedlg> m_selectiedlg;
     std::unique_ptr<Tzoekdlg> m_zoekdlg;
     std::unique_ptr<Tdatadlg> m_datadlg;
+    std::unique_ptr<Tfotodlg> m_fotodlg;
     std::unique_ptr<Trelatiedlg> m_relatiedlg;
     std::unique_ptr<Tafstamdlg> m_afstamdlg;
     std::unique_ptr<Ttijdas1dlg> m_tijdas1dlg;
     std::unique_ptr<Thistasdlg> m_histasdlg;
     std::unique_ptr<THuwdlg> m_huwdlg;
+    std::unique_ptr<Tfoto2dlg> m_foto2dlg;
+    std::unique_ptr<Tjpgfotodlg> m_jpgfotodlg;
     std::unique_ptr<Tfamiliedlg> m_familiedlg;
     std::unique_ptr<HelpWindow> m_help;
 };

@@ -30,6 +30,9 @@ const std::map<std::string, CommandInfo>& commands() {
         {"relation", {cliRelation, 2}},
         {"timeline", {cliTimeline, 1}},
         {"history", {cliHistory, 1}},
+        {"captions", {cliCaptions, 0}},
+        {"slides", {cliSlides, 1}},
+        {"photo", {cliPhoto, 1}},
     };
     return table;
 }

@@ -27,5 +27,8 @@ int cliDescendants(CliContext& context, const std::vector<std::string>& words);
 int cliRelation(CliContext& context, const std::vector<std::string>& words);
 int cliTimeline(CliContext& context, const std::vector<std::string>& words);
 int cliHistory(CliContext& context, const std::vector<std::string>& words);
+int cliCaptions(CliContext& context, const std::vector<std::string>& words);
+int cliSlides(CliContext& context, const std::vector<std::string>& words);
+int cliPhoto(CliContext& context, const std::vector<std::string>& words);
 
 }  // namespace brinox

@@ -7,7 +7,7 @@ namespace {
 
 const std::set<std::string> kValueOptions = {"data",  "family", "selected",  "today",   "now",  "password",
                                              "width", "word",   "reference", "history", "click",
-                                             "press", "find",   "again"};
+                                             "press", "find",   "again", "steps"};
 const std::set<std::string> kFlagOptions = {"save", "close", "up", "match-case"};
 
 }  // namespace

@@ -286,6 +286,10 @@ void TForm1::selectAndRedraw(RecordNo person, bool recordInHistory) {
 void TForm1::showPhotosOf(RecordNo person) {
     m_session.photoRestart = true;
     m_session.photoPerson = person;
+    const auto directory = familyFiles(m_session.dataDirectory, m_session.familyCode).directory;
+    if (m_dialogs.fotodlg && !m_session.familyCode.empty() && attachmentExists(directory, person, "A", ".jpg")) {
+        m_dialogs.fotodlg->exec();
+    }
 }
 
 void TForm1::ancestorMouseDown(PanelIndex panel, Qt::MouseButton button) {

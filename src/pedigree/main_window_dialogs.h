@@ -21,6 +21,7 @@ struct MainWindowDialogs {
     Tfamiliedlg* familiedlg = nullptr;
     QDialog* relatiedlg = nullptr;
     QDialog* afstamdlg = nullptr;
+    QDialog* fotodlg = nullptr;
     QDialog* tijdas1dlg = nullptr;
     QDialog* histasdlg = nullptr;
     HelpViewer* help = nullptr;

@@ -95,6 +95,15 @@ std::variant<CaptionFile, ReadError> readCaptionFile(const std::filesystem::path
     return CaptionFile::decode(content.bytes);
 }
 
+CaptionFile captionsOf(const Session& session, Prompt& prompt) {
+    if (session.familyCode.empty()) return CaptionFile();
+    const auto path = captionFilePath(session);
+    auto read = readCaptionFile(path, *session.fileCalls);
+    if (auto* captions = std::get_if<CaptionFile>(&read)) return std::move(*captions);
+    reportReadError(prompt, std::get<ReadError>(read), path);
+    return CaptionFile();
+}
+
 int writeCaptionFile(const std::filesystem::path& path, const CaptionFile& captions, FileCalls& calls) {
     return writeFileAtomically(path, captions.encode(), calls);
 }

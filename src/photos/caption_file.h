@@ -69,6 +69,10 @@ std::filesystem::path captionFilePath(const Session& session);
 std::variant<CaptionFile, ReadError> readCaptionFile(const std::filesystem::path& path,
                                                      FileCalls& calls = systemFileCalls());
 
+// The family's captions for a window: a file that cannot be read is
+// reported, and no photo has a caption then.
+CaptionFile captionsOf(const Session& session, Prompt& prompt);
+
 // Replaces the file whole through a temporary file; answers 0 or errno.
 [[nodiscard]] int writeCaptionFile(const std::filesystem::path& path, const CaptionFile& captions,
                                    FileCalls& calls = systemFileCalls());

@@ -70,8 +70,9 @@ TEST_F(WholeProgram, WindowsAreCreatedInTheProgramsOrder) {
     for (QObject* child : windows->mainWindow().children()) {
         if (qobject_cast<QDialog*>(child)) order << child->objectName();
     }
-    EXPECT_EQ(order, (QStringList{"wijzigdlg", "selectiedlg", "zoekdlg", "datadlg", "tijdas1dlg", "histasdlg",
-                                  "relatiedlg", "afstamdlg", "huwdlg", "familiedlg"}));
+    EXPECT_EQ(order, (QStringList{"wijzigdlg", "selectiedlg", "zoekdlg", "datadlg", "fotodlg", "tijdas1dlg",
+                                  "histasdlg", "relatiedlg", "afstamdlg", "huwdlg", "foto2dlg", "jpgfotodlg",
+                                  "familiedlg"}));
 }
 
 TEST_F(WholeProgram, TheMenuReachesTheSelectionWindowAndBack) {
