@@ -12,12 +12,17 @@ void WindowSet::createOtherWindows() {
     m_selectiedlg = std::make_unique<Tselectiedlg>(m_session, *this, [this] { m_zoekdlg->exec(); }, owner);
     m_zoekdlg = std::make_unique<Tzoekdlg>(m_session, m_prompt, owner);
     m_datadlg = std::make_unique<Tdatadlg>(m_session, m_prompt, owner);
+    m_aantallendlg = std::make_unique<Taantallendlg>(m_session, owner);
     m_tijdas1dlg = std::make_unique<Ttijdas1dlg>(m_session, m_prompt, owner);
     m_histasdlg = std::make_unique<Thistasdlg>(m_session, m_prompt, owner);
     m_relatiedlg = std::make_unique<Trelatiedlg>(m_session, m_prompt, *this, *this, *this, owner);
     m_afstamdlg = std::make_unique<Tafstamdlg>(m_session, m_prompt, m_opener, owner);
     m_huwdlg = std::make_unique<THuwdlg>(m_session, m_prompt, *this, owner);
+    m_aboutdlg = std::make_unique<TAboutdlg>(m_session, m_sound, owner);
+    m_auteurdlg = std::make_unique<Tauteurdlg>(m_session, owner);
+    m_titeldlg = std::make_unique<Ttiteldlg>(m_session, owner);
     m_familiedlg = std::make_unique<Tfamiliedlg>(m_session, m_prompt, owner);
+    m_raamdlg = std::make_unique<TRaamdlg>(owner);
     m_dialogs = MainWindowDialogs{.wijzigdlg = m_wijzigdlg.get(),
                                   .selectiedlg = m_selectiedlg.get(),
                                   .datadlg = m_datadlg.get(),
@@ -27,6 +32,10 @@ void WindowSet::createOtherWindows() {
                                   .afstamdlg = m_afstamdlg.get(),
                                   .tijdas1dlg = m_tijdas1dlg.get(),
                                   .histasdlg = m_histasdlg.get(),
+                                  .aantallendlg = m_aantallendlg.get(),
+                                  .aboutdlg = m_aboutdlg.get(),
+                                  .auteurdlg = m_auteurdlg.get(),
+                                  .titeldlg = m_titeldlg.get(),
                                   .help = this};
 }
 

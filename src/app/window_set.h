@@ -7,8 +7,13 @@
 #include "kinship/afstamdlg.h"
 #include "kinship/fam5u11.h"
 #include "kinship/relationship_drawing.h"
+#include "pedigree/aantallendlg.h"
+#include "pedigree/aboutdlg.h"
+#include "pedigree/auteurdlg.h"
 #include "pedigree/fam51u1.h"
 #include "pedigree/main_window_dialogs.h"
+#include "pedigree/raamdlg.h"
+#include "pedigree/titeldlg.h"
 #include "persons/datadlg.h"
 #include "persons/huwdlg.h"
 #include "persons/wijzigdlg.h"
@@ -21,6 +26,7 @@
 #include "timeline/histasdlg.h"
 #include "timeline/tijdas1dlg.h"
 #include "widgets/desktop_opener.h"
+#include "widgets/deferred_sound_player.h"
 
 namespace brinox {
 
@@ -37,6 +43,9 @@ public:
     // Creates the other windows, in order; called once.
     void createOtherWindows();
 
+    // The photo-frame window, for the slide viewer.
+    TRaamdlg& raamdlg() { return *m_raamdlg; }
+
     // The selection window, for the windows created before it.
     void pickPerson() override { m_selectiedlg->pickPerson(); }
 
@@ -52,17 +61,23 @@ private:
     Prompt& m_prompt;
     MainWindowDialogs m_dialogs;
     DesktopOpener m_opener;
+    DeferredSoundPlayer m_sound;
     TForm1 m_form1;
     std::unique_ptr<Twijzigdlg> m_wijzigdlg;
     std::unique_ptr<Tselectiedlg> m_selectiedlg;
     std::unique_ptr<Tzoekdlg> m_zoekdlg;
     std::unique_ptr<Tdatadlg> m_datadlg;
+    std::unique_ptr<Taantallendlg> m_aantallendlg;
     std::unique_ptr<Trelatiedlg> m_relatiedlg;
     std::unique_ptr<Tafstamdlg> m_afstamdlg;
     std::unique_ptr<Ttijdas1dlg> m_tijdas1dlg;
     std::unique_ptr<Thistasdlg> m_histasdlg;
     std::unique_ptr<THuwdlg> m_huwdlg;
+    std::unique_ptr<TAboutdlg> m_aboutdlg;
+    std::unique_ptr<Tauteurdlg> m_auteurdlg;
+    std::unique_ptr<Ttiteldlg> m_titeldlg;
     std::unique_ptr<Tfamiliedlg> m_familiedlg;
+    std::unique_ptr<TRaamdlg> m_raamdlg;
     std::unique_ptr<HelpWindow> m_help;
 };
 

@@ -30,6 +30,7 @@ const std::map<std::string, CommandInfo>& commands() {
         {"relation", {cliRelation, 2}},
         {"timeline", {cliTimeline, 1}},
         {"history", {cliHistory, 1}},
+        {"counts", {cliCounts, 0}},
     };
     return table;
 }

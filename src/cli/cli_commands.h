@@ -27,5 +27,6 @@ int cliDescendants(CliContext& context, const std::vector<std::string>& words);
 int cliRelation(CliContext& context, const std::vector<std::string>& words);
 int cliTimeline(CliContext& context, const std::vector<std::string>& words);
 int cliHistory(CliContext& context, const std::vector<std::string>& words);
+int cliCounts(CliContext& context, const std::vector<std::string>& words);
 
 }  // namespace brinox

@@ -23,6 +23,10 @@ struct MainWindowDialogs {
     QDialog* afstamdlg = nullptr;
     QDialog* tijdas1dlg = nullptr;
     QDialog* histasdlg = nullptr;
+    QDialog* aantallendlg = nullptr;
+    QDialog* aboutdlg = nullptr;
+    QDialog* auteurdlg = nullptr;
+    QDialog* titeldlg = nullptr;
     HelpViewer* help = nullptr;
 };
 
