@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QTimer>
 #include <QTranslator>
 #include <cstdio>
 
@@ -30,7 +31,7 @@ int main(int argc, char* argv[]) {
 
     brinox::Session session;
     brinox::QtPrompt prompt;
-    brinox::HintSwitch hints(session.hintsOn);
+    brinox::HintSwitch hints(session);
     app.installEventFilter(&hints);
 
     brinox::WindowSet windows(session, prompt, options->dataDirectory);
@@ -45,5 +46,7 @@ int main(int argc, char* argv[]) {
         return painted ? 0 : 1;
     }
     windows.createOtherWindows();
+    // Queued, so that the title comes up over the painted pedigree once the program runs.
+    QTimer::singleShot(0, &windows.mainWindow(), [&windows] { windows.mainWindow().showTitle(); });
     return QApplication::exec();
 }

@@ -1,5 +1,7 @@
 #include "app/window_set.h"
 
+#include <QSpinBox>
+
 namespace brinox {
 
 WindowSet::WindowSet(Session& session, Prompt& prompt, const std::filesystem::path& dataDirectory)
@@ -12,6 +14,7 @@ void WindowSet::createOtherWindows() {
     m_selectiedlg = std::make_unique<Tselectiedlg>(m_session, *this, [this] { m_zoekdlg->exec(); }, owner);
     m_zoekdlg = std::make_unique<Tzoekdlg>(m_session, m_prompt, owner);
     m_datadlg = std::make_unique<Tdatadlg>(m_session, m_prompt, owner);
+    m_aantallendlg = std::make_unique<Taantallendlg>(m_session, owner);
     m_fotodlg = std::make_unique<Tfotodlg>(m_session, m_prompt, *this, owner);
     m_tijdas1dlg = std::make_unique<Ttijdas1dlg>(m_session, m_prompt, owner);
     m_histasdlg = std::make_unique<Thistasdlg>(m_session, m_prompt, owner);
@@ -19,8 +22,12 @@ void WindowSet::createOtherWindows() {
     m_afstamdlg = std::make_unique<Tafstamdlg>(m_session, m_prompt, m_opener, owner);
     m_huwdlg = std::make_unique<THuwdlg>(m_session, m_prompt, *this, owner);
     m_foto2dlg = std::make_unique<Tfoto2dlg>(m_session, owner);
+    m_aboutdlg = std::make_unique<TAboutdlg>(m_session, m_sound, owner);
+    m_auteurdlg = std::make_unique<Tauteurdlg>(m_session, owner);
     m_jpgfotodlg = std::make_unique<Tjpgfotodlg>(m_session, m_prompt, owner);
+    m_titeldlg = std::make_unique<Ttiteldlg>(m_session, owner);
     m_familiedlg = std::make_unique<Tfamiliedlg>(m_session, m_prompt, owner);
+    m_raamdlg = std::make_unique<TRaamdlg>(owner);
     m_dialogs = MainWindowDialogs{.wijzigdlg = m_wijzigdlg.get(),
                                   .selectiedlg = m_selectiedlg.get(),
                                   .datadlg = m_datadlg.get(),
@@ -31,7 +38,19 @@ void WindowSet::createOtherWindows() {
                                   .fotodlg = m_fotodlg.get(),
                                   .tijdas1dlg = m_tijdas1dlg.get(),
                                   .histasdlg = m_histasdlg.get(),
+                                  .aantallendlg = m_aantallendlg.get(),
+                                  .aboutdlg = m_aboutdlg.get(),
+                                  .auteurdlg = m_auteurdlg.get(),
+                                  .titeldlg = m_titeldlg.get(),
                                   .help = this};
+}
+
+void WindowSet::editFrameWidths() {
+    m_raamdlg->SpinEdit1->setValue(m_session.frameBorderWidth);
+    m_raamdlg->SpinEdit2->setValue(m_session.frameBevelWidth);
+    m_raamdlg->exec();
+    m_session.frameBorderWidth = static_cast<std::uint16_t>(m_raamdlg->SpinEdit1->value());
+    m_session.frameBevelWidth = static_cast<std::uint16_t>(m_raamdlg->SpinEdit2->value());
 }
 
 void WindowSet::showHelp(HelpTopic topic) {

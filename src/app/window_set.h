@@ -7,8 +7,13 @@
 #include "kinship/afstamdlg.h"
 #include "kinship/fam5u11.h"
 #include "kinship/relationship_drawing.h"
+#include "pedigree/aantallendlg.h"
+#include "pedigree/aboutdlg.h"
+#include "pedigree/auteurdlg.h"
 #include "pedigree/fam51u1.h"
 #include "pedigree/main_window_dialogs.h"
+#include "pedigree/raamdlg.h"
+#include "pedigree/titeldlg.h"
 #include "persons/datadlg.h"
 #include "persons/huwdlg.h"
 #include "persons/wijzigdlg.h"
@@ -25,6 +30,7 @@
 #include "timeline/histasdlg.h"
 #include "timeline/tijdas1dlg.h"
 #include "widgets/desktop_opener.h"
+#include "widgets/deferred_sound_player.h"
 
 namespace brinox {
 
@@ -41,6 +47,9 @@ public:
     // Creates the other windows, in order; called once.
     void createOtherWindows();
 
+    // The photo-frame window, for the slide viewer.
+    TRaamdlg& raamdlg() { return *m_raamdlg; }
+
     // The selection window, for the windows created before it.
     void pickPerson() override { m_selectiedlg->pickPerson(); }
 
@@ -51,8 +60,9 @@ public:
     // evaluates again after a press on a known person.
     void identify(RecordNo, DrawingSide) override {}
 
-    // The frame window changes the session's frame widths.
-    void editFrameWidths() override {}
+    // The frame window, preset with the session's frame widths, which take
+    // what it holds when it closes.
+    void editFrameWidths() override;
 
     Tfoto2dlg& largeView() { return *m_foto2dlg; }
     Tjpgfotodlg& singlePhotoViewer() { return *m_jpgfotodlg; }
@@ -62,11 +72,13 @@ private:
     Prompt& m_prompt;
     MainWindowDialogs m_dialogs;
     DesktopOpener m_opener;
+    DeferredSoundPlayer m_sound;
     TForm1 m_form1;
     std::unique_ptr<Twijzigdlg> m_wijzigdlg;
     std::unique_ptr<Tselectiedlg> m_selectiedlg;
     std::unique_ptr<Tzoekdlg> m_zoekdlg;
     std::unique_ptr<Tdatadlg> m_datadlg;
+    std::unique_ptr<Taantallendlg> m_aantallendlg;
     std::unique_ptr<Tfotodlg> m_fotodlg;
     std::unique_ptr<Trelatiedlg> m_relatiedlg;
     std::unique_ptr<Tafstamdlg> m_afstamdlg;
@@ -74,8 +86,12 @@ private:
     std::unique_ptr<Thistasdlg> m_histasdlg;
     std::unique_ptr<THuwdlg> m_huwdlg;
     std::unique_ptr<Tfoto2dlg> m_foto2dlg;
+    std::unique_ptr<TAboutdlg> m_aboutdlg;
+    std::unique_ptr<Tauteurdlg> m_auteurdlg;
     std::unique_ptr<Tjpgfotodlg> m_jpgfotodlg;
+    std::unique_ptr<Ttiteldlg> m_titeldlg;
     std::unique_ptr<Tfamiliedlg> m_familiedlg;
+    std::unique_ptr<TRaamdlg> m_raamdlg;
     std::unique_ptr<HelpWindow> m_help;
 };
 

@@ -33,6 +33,7 @@ const std::map<std::string, CommandInfo>& commands() {
         {"captions", {cliCaptions, 0}},
         {"slides", {cliSlides, 1}},
         {"photo", {cliPhoto, 1}},
+        {"counts", {cliCounts, 0}},
     };
     return table;
 }

@@ -30,5 +30,6 @@ int cliHistory(CliContext& context, const std::vector<std::string>& words);
 int cliCaptions(CliContext& context, const std::vector<std::string>& words);
 int cliSlides(CliContext& context, const std::vector<std::string>& words);
 int cliPhoto(CliContext& context, const std::vector<std::string>& words);
+int cliCounts(CliContext& context, const std::vector<std::string>& words);
 
 }  // namespace brinox

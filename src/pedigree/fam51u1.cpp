@@ -134,7 +134,7 @@ void TForm1::buildMenus() {
             &TForm1::SelectiebijopstartClick);
     connect(addEntry(bestand, "Opbergen1", "Opbergen"), &QAction::triggered, this, &TForm1::OpbergenClick);
     bestand->addSeparator();
-    addEntry(bestand, "Aantallen1", "Aantallen");
+    connect(addEntry(bestand, "Aantallen1", "Aantallen"), &QAction::triggered, this, &TForm1::AantallenClick);
     bestand->addSeparator();
     connect(addEntry(bestand, "Gedenkdag1", "Gedenkdag"), &QAction::triggered, this, &TForm1::GedenkdagClick);
     connect(addEntry(bestand, "Afsluiten1", "Afsluiten"), &QAction::triggered, this, &TForm1::AfsluitenClick);
@@ -175,8 +175,8 @@ void TForm1::buildMenus() {
     help->setObjectName("Help1");
     connect(addEntry(help, "HelpInhoud1", "Help Inhoud"), &QAction::triggered, this, &TForm1::HelpInhoudClick);
     help->addSeparator();
-    addEntry(help, "AboutQLM1", "About Q.L.M.");
-    addEntry(help, "Aboutauteur1", "About auteur");
+    connect(addEntry(help, "AboutQLM1", "About Q.L.M."), &QAction::triggered, this, &TForm1::AboutQLMClick);
+    connect(addEntry(help, "Aboutauteur1", "About auteur"), &QAction::triggered, this, &TForm1::AboutauteurClick);
 }
 
 void TForm1::buildPopupMenu() {
@@ -227,6 +227,10 @@ void TForm1::FormActivate() {
     resize(800, 480);
     move(0, y());
     vulkwartierstaat();
+}
+
+void TForm1::showTitle() {
+    if (!m_session.titleShown && m_dialogs.titeldlg) m_dialogs.titeldlg->exec();
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
@@ -440,9 +444,21 @@ void TForm1::HintsClick(bool checked) { m_session.hintsOn = checked; }
 
 void TForm1::HelpInhoudClick() { m_dialogs.help->showHelp(HelpTopic::Contents); }
 
+void TForm1::AboutQLMClick() {
+    if (m_dialogs.aboutdlg) m_dialogs.aboutdlg->exec();
+}
+
+void TForm1::AboutauteurClick() {
+    if (m_dialogs.auteurdlg) m_dialogs.auteurdlg->exec();
+}
+
 void TForm1::SelectiebijopstartClick() { askStartPerson(m_session, m_prompt); }
 
 void TForm1::OpbergenClick() { saveCommand(m_session, m_prompt); }
+
+void TForm1::AantallenClick() {
+    if (m_dialogs.aantallendlg) m_dialogs.aantallendlg->exec();
+}
 
 void TForm1::AfsluitenClick() { close(); }
 

@@ -31,6 +31,9 @@ public:
     void FormResize();
 
     void FormActivate();
+    // The title window, unless it has been seen; the program calls this once
+    // the pedigree is on the screen and the other windows exist.
+    void showTitle();
     void FormKeyDown(int key);
     void ancestorMouseDown(PanelIndex panel, Qt::MouseButton button);
     void zelf1MouseDown(Qt::MouseButton button, QPoint position);
@@ -40,6 +43,7 @@ public:
     void AnderefamilieClick();
     void SelectiebijopstartClick();
     void OpbergenClick();
+    void AantallenClick();
     void GedenkdagClick();
     void AfsluitenClick();
     void NieuwepersooninvoerenClick();
@@ -51,6 +55,8 @@ public:
     void DefaultkleurenClick();
     void HintsClick(bool checked);
     void HelpInhoudClick();
+    void AboutQLMClick();
+    void AboutauteurClick();
     void FotoClick();
     void PersoonsgegevensClick();
     void VerwantschapClick();

@@ -24,6 +24,10 @@ struct MainWindowDialogs {
     QDialog* fotodlg = nullptr;
     QDialog* tijdas1dlg = nullptr;
     QDialog* histasdlg = nullptr;
+    QDialog* aantallendlg = nullptr;
+    QDialog* aboutdlg = nullptr;
+    QDialog* auteurdlg = nullptr;
+    QDialog* titeldlg = nullptr;
     HelpViewer* help = nullptr;
 };
 

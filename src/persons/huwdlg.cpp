@@ -22,7 +22,6 @@ constexpr int kFirstRowTop = 96;
 constexpr int kRowStep = 34;
 
 const QColor kYellow(255, 255, 0);
-const QColor kAqua(0, 255, 255);
 
 QFrame* newPanel(QWidget* parent, const QString& name, QRect place, const QColor& colour) {
     auto* panel = placed<QFrame>(parent, name, place);

@@ -87,6 +87,8 @@ struct Session {
     RecordNo newRecordNumber;
     bool titleShown = false;
     bool hintsOn = true;
+    // How long a hint stays up, in ms; 0 leaves it to the toolkit.
+    int hintShowMillis = 0;
 
     RecordNo photoPerson;
     bool photoRestart = true;

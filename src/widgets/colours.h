@@ -9,6 +9,9 @@ namespace brinox {
 // Colours several windows share.
 inline const QColor kLightYellow(255, 255, 224);
 inline const QColor kLime(0, 255, 0);
+inline const QColor kTeal(0, 128, 128);
+inline const QColor kAqua(0, 255, 255);
+inline const QColor kSilver(192, 192, 192);
 
 // A plain background colour, drawn by the widget itself.
 inline void setBackground(QWidget* widget, const QColor& colour) {

@@ -4,6 +4,12 @@ namespace brinox {
 
 void PressableLabel::mousePressEvent(QMouseEvent* event) {
     QLabel::mousePressEvent(event);
+    event->accept();
+    emit mouseDown(event->button(), event->position().toPoint());
+}
+
+void PressableFrame::mousePressEvent(QMouseEvent* event) {
+    event->accept();
     emit mouseDown(event->button(), event->position().toPoint());
 }
 

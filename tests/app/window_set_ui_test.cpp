@@ -70,9 +70,29 @@ TEST_F(WholeProgram, WindowsAreCreatedInTheProgramsOrder) {
     for (QObject* child : windows->mainWindow().children()) {
         if (qobject_cast<QDialog*>(child)) order << child->objectName();
     }
-    EXPECT_EQ(order, (QStringList{"wijzigdlg", "selectiedlg", "zoekdlg", "datadlg", "fotodlg", "tijdas1dlg",
-                                  "histasdlg", "relatiedlg", "afstamdlg", "huwdlg", "foto2dlg", "jpgfotodlg",
-                                  "familiedlg"}));
+    EXPECT_EQ(order, (QStringList{"wijzigdlg", "selectiedlg", "zoekdlg", "datadlg", "aantallendlg", "fotodlg",
+                                  "tijdas1dlg", "histasdlg", "relatiedlg", "afstamdlg", "huwdlg", "foto2dlg",
+                                  "aboutdlg", "auteurdlg", "jpgfotodlg", "titeldlg", "familiedlg", "raamdlg"}));
+}
+
+TEST_F(WholeProgram, TheTitleComesOnceAndTheMenusOpenTheShellWindows) {
+    QStringList opened;
+    const auto escaping = [&opened](auto open) {
+        QTimer::singleShot(0, [&opened] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                opened << modal->objectName();
+                QTest::keyClick(modal, Qt::Key_Escape);
+            }
+        });
+        open();
+        QCoreApplication::processEvents();
+    };
+    escaping([this] { windows->mainWindow().showTitle(); });
+    escaping([this] { windows->mainWindow().showTitle(); });  // seen once: not again
+    for (const char* entry : {"Aantallen1", "AboutQLM1", "Aboutauteur1"}) {
+        escaping([&] { windows->mainWindow().findChild<QAction*>(entry)->trigger(); });
+    }
+    EXPECT_EQ(opened, (QStringList{"titeldlg", "aantallendlg", "aboutdlg", "auteurdlg"}));
 }
 
 TEST_F(WholeProgram, TheMenuReachesTheSelectionWindowAndBack) {

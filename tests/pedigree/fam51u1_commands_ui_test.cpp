@@ -5,6 +5,7 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QTest>
+#include <QToolTip>
 
 #include "pedigree/fam51u1.h"
 #include "support/fake_picker.h"
@@ -90,10 +91,14 @@ TEST_F(MainWindowCommands, ColourDialogPresetsTheDefaultAndCancelAppliesIt) {
 }
 
 TEST_F(MainWindowCommands, HintsSwitchOffForEveryWindow) {
-    HintSwitch hints(session.hintsOn);
+    HintSwitch hints(session);
     QWidget other;  // any other window of the program
     QHelpEvent tip(QEvent::ToolTip, QPoint(1, 1), QPoint(1, 1));
     EXPECT_FALSE(hints.eventFilter(&other, &tip));
+    other.setToolTip("tip");
+    session.hintShowMillis = 3000;  // shown by the switch itself, for that time
+    EXPECT_TRUE(hints.eventFilter(&other, &tip));
+    EXPECT_EQ(QToolTip::text(), "tip");
     action("Hints1")->trigger();
     EXPECT_FALSE(session.hintsOn);
     EXPECT_TRUE(hints.eventFilter(&other, &tip));

@@ -1,0 +1,35 @@
+#include "widgets/deferred_sound_player.h"
+
+#include <QCoreApplication>
+#include <QLibrary>
+#include <system_error>
+
+namespace brinox {
+
+DeferredSoundPlayer::DeferredSoundPlayer()
+    : DeferredSoundPlayer(std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) /
+                          "brinox_sound.so") {}
+
+DeferredSoundPlayer::DeferredSoundPlayer(std::filesystem::path module) : m_module(std::move(module)) {}
+
+// The module stays loaded for the rest of the run, so the player's code is still there.
+DeferredSoundPlayer::~DeferredSoundPlayer() = default;
+
+void DeferredSoundPlayer::play(const std::filesystem::path& file) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(file, ec)) return;
+    if (!m_tried) {
+        m_tried = true;
+        using Make = SoundPlayer* (*)();
+        const auto make = reinterpret_cast<Make>(
+            QLibrary::resolve(QString::fromStdString(m_module.string()), "brinoxMakeSoundPlayer"));
+        if (make) m_player.reset(make());
+    }
+    if (m_player) m_player->play(file);
+}
+
+void DeferredSoundPlayer::stop() {
+    if (m_player) m_player->stop();
+}
+
+}  // namespace brinox
