@@ -4,6 +4,7 @@
 #include <QPoint>
 
 #include "photos/caption_file.h"
+#include "photos/picture.h"
 #include "photos/frame_widths_dialog.h"
 #include "photos/photo_placement.h"
 #include "photos/slide_show.h"
