@@ -27,5 +27,7 @@ int cliDescendants(CliContext& context, const std::vector<std::string>& words);
 int cliRelation(CliContext& context, const std::vector<std::string>& words);
 int cliTimeline(CliContext& context, const std::vector<std::string>& words);
 int cliHistory(CliContext& context, const std::vector<std::string>& words);
+// Needs no family: whether the file is a photo the program can show, and its size.
+int cliJpeg(CliContext& context, const std::vector<std::string>& words);
 
 }  // namespace brinox
