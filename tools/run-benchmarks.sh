@@ -9,7 +9,7 @@
 set -eu
 build_dir=$(cd "$1" && pwd)
 repetitions=${BENCH_REPETITIONS:-5}
-programs="store_bench pedigree_bench selection_bench relationship_bench descendants_bench timeline_bench startup_bench"
+programs="store_bench pedigree_bench selection_bench relationship_bench descendants_bench timeline_bench jpeg_bench startup_bench"
 
 export QT_QPA_PLATFORM=offscreen
 runtime=$(mktemp -d)
@@ -59,3 +59,12 @@ awk -F, '
         printf "Contemporaries window opened and painted: %.2f ms, a plain list of its lines %.2f ms: %.2f times as long\n",
                $column["timeline_ms"], $column["plain_list_ms"], $column["ratio"]
     }' "$build_dir/bench-timeline_bench.csv"
+
+# The JPEG benchmark decodes a 12-megapixel photo through the program's
+# decoder and through libjpeg called bare, in turn.
+awk -F, '
+    $1 == "name" { for (i = 1; i <= NF; i++) { name = $i; gsub(/"/, "", name); column[name] = i } }
+    $1 ~ /BM_DecodeTwelveMegapixelsAgainstBareLibjpeg(\/[^"]*)?_median"$/ && ("ratio" in column) && $column["ratio"] > 0 {
+        printf "12-megapixel JPEG decoded: %.1f ms, libjpeg called bare %.1f ms: %.2f times as long\n",
+               $column["ours_ms"], $column["bare_ms"], $column["ratio"]
+    }' "$build_dir/bench-jpeg_bench.csv"

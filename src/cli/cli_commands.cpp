@@ -14,6 +14,7 @@ using Command = int (*)(CliContext&, const std::vector<std::string>&);
 struct CommandInfo {
     Command run;
     std::size_t arguments;  // how many words follow the command word
+    bool needsFamily = true;
 };
 
 const std::map<std::string, CommandInfo>& commands() {
@@ -34,6 +35,7 @@ const std::map<std::string, CommandInfo>& commands() {
         {"slides", {cliSlides, 1}},
         {"photo", {cliPhoto, 1}},
         {"counts", {cliCounts, 0}},
+        {"jpeg", {cliJpeg, 1, false}},
     };
     return table;
 }
@@ -119,7 +121,9 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     if (const auto given = split->options.find("password"); given != split->options.end()) password = given->second;
     CliContext context(out, err, std::move(*split), password);
     if (const int code = applyClock(context)) return code;
-    if (const int code = openFamily(context)) return code;
+    if (found->second.needsFamily) {
+        if (const int code = openFamily(context)) return code;
+    }
     return found->second.run(context, words);
 }
 
