@@ -42,7 +42,7 @@ public:
     void Achtergrondkleur1Click();
     void Lijst1Click();
 
-    const SlideShow& show() const { return m_show; }
+    const SlideShow& slides() const { return m_show; }
     const Picture& picture() const;
     FrameBox frameBox() const { return m_frame; }
     ScrollRanges scrollRanges() const { return m_ranges; }

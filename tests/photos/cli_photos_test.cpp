@@ -34,7 +34,7 @@ TEST(CliPhotos, SlidesBrowseZoomAndReopenOneFurther) {
 TEST(CliPhotos, CaptionsAndTheSinglePhoto) {
     const auto captions = runCommandLine({"--data", kDemo, "captions"});
     ASSERT_EQ(captions.code, 0) << captions.err;
-    EXPECT_EQ(captions.out.substr(0, 44), "caption\t001A\tHendrik van Dorkum, omstreeks 1880\n");
+    EXPECT_EQ(captions.out.rfind("caption\t001A\tHendrik van Dorkum, omstreeks 1880\n", 0), 0u);
     EXPECT_NE(captions.out.find("\ncaption\t012B\t\n"), std::string::npos);
 
     const auto photo = runCommandLine({"--data", kDemo, "photo", kDemo + "/VDORKUM/fam012C.jpg"});

@@ -78,7 +78,7 @@ TEST_F(DemoPhotos, TheSlideViewerBrowsesZoomsAndFramesWithKeysAndMenus) {
     EXPECT_EQ(window.windowTitle(), "12A Gerrit Hendrik  van Dorkum");
 
     window.Achtergrondkleur1->trigger();  // cancelled: teal
-    EXPECT_EQ(window.Background->grab().toImage().pixelColor(2, 2), QColor(0, 128, 128));
+    EXPECT_EQ(window.Background->palette().color(QPalette::Window), QColor(0, 128, 128));
     window.Lijst1->trigger();
     EXPECT_EQ(window.Panel1->size(), QSize(1600 + 120, 1200 + 120));
     QTest::mouseClick(window.Panel2, Qt::LeftButton);
