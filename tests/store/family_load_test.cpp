@@ -77,6 +77,12 @@ TEST_F(FamilyLoad, ConfigurationEdgesFallBackToDefaults) {
     writeBytes(dir / "brinox.cfg", {bytes.begin(), bytes.end()});
     EXPECT_EQ(loaded().familyCode, "VDORKUM");
 
+    Configuration wideFrame{1, 2, 3, 31, 65535, 2, "VDORKUM"};
+    bytes = encodeConfiguration(wideFrame);
+    writeBytes(dir / "brinox.cfg", {bytes.begin(), bytes.end()});
+    EXPECT_EQ(loaded().frameBorderWidth, 30);
+    EXPECT_EQ(loaded().frameBevelWidth, 30);
+
     std::filesystem::remove(dir / "brinox.cfg");
     prompt.shown.clear();
     Session none = loaded();
