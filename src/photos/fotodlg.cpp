@@ -7,8 +7,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
-#include <QVBoxLayout>
 
+#include "photos/framed_photo.h"
 #include "photos/jpeg_decoder.h"
 #include "widgets/colours.h"
 #include "widgets/named_action.h"
@@ -32,39 +32,20 @@ Tfotodlg::Tfotodlg(Session& session, Prompt& prompt, FrameWidthsDialog& frameWid
     setObjectName("fotodlg");
     setWindowTitle("Foto");
 
-    Background = new QWidget(this);
-    Background->setObjectName("Background");
-    Panel1 = new PhotoFrame(Background);
-    Panel1->setObjectName("Panel1");
-    Image1 = new PictureView(Panel1);
-    Image1->setObjectName("Image1");
-    Panel2 = new QLabel(this);
-    Panel2->setObjectName("Panel2");
-    Panel2->setFixedHeight(kStatusHeight);
-    Panel2->setAlignment(Qt::AlignCenter);
+    const FramedPhoto parts = buildFramedPhoto(this, buildMenuBar(), kStatusHeight);
+    Background = parts.background;
+    Panel1 = parts.frame;
+    Image1 = parts.image;
+    Panel2 = parts.status;
     QFont statusFont("Arial");
     statusFont.setPixelSize(11);
     Panel2->setFont(statusFont);
     Panel2->setCursor(Qt::PointingHandCursor);
-    Panel2->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    setBackground(Panel2, QColor(192, 192, 192));
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    buildMenuBar();
-    layout->addWidget(Background, 1);
-    layout->addWidget(Panel2);
-
-    for (QObject* pressable : {static_cast<QObject*>(Background), static_cast<QObject*>(Panel1),
-                               static_cast<QObject*>(Panel2)}) {
-        pressable->installEventFilter(this);
-    }
     connect(Image1, &PictureView::mouseDown, this, &Tfotodlg::Image1MouseDown);
     connect(Image1, &PictureView::mouseUp, this, &Tfotodlg::Image1MouseUp);
 }
 
-void Tfotodlg::buildMenuBar() {
+QMenuBar* Tfotodlg::buildMenuBar() {
     auto* bar = new QMenuBar(this);
     bar->setObjectName("MainMenu1");
     Exit1 = addEntry(bar, "Exit1", "Afsluiten");
@@ -81,7 +62,7 @@ void Tfotodlg::buildMenuBar() {
     connect(Groter1, &QAction::triggered, this, &Tfotodlg::Groter);
     connect(Achtergrondkleur1, &QAction::triggered, this, &Tfotodlg::Achtergrondkleur1Click);
     connect(Lijst1, &QAction::triggered, this, &Tfotodlg::Lijst1Click);
-    layout()->setMenuBar(bar);
+    return bar;
 }
 
 const Picture& Tfotodlg::picture() const { return Image1->picture(); }

@@ -13,6 +13,7 @@
 
 class QAction;
 class QLabel;
+class QMenuBar;
 
 namespace brinox {
 
@@ -67,7 +68,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildMenuBar();
+    QMenuBar* buildMenuBar();
     void applyBackground();
     void showTexts();
     void loadCurrentPhoto();

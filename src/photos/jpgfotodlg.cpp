@@ -5,9 +5,9 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
-#include <QVBoxLayout>
 #include <algorithm>
 
+#include "photos/framed_photo.h"
 #include "photos/jpeg_decoder.h"
 #include "photos/photo_placement.h"
 #include "widgets/colours.h"
@@ -30,36 +30,17 @@ Tjpgfotodlg::Tjpgfotodlg(Session& session, Prompt& prompt, QWidget* parent)
       m_session(session),
       m_prompt(prompt) {
     setObjectName("jpgfotodlg");
-    Background = new QWidget(this);
-    Background->setObjectName("Background");
-    setBackground(Background, kGreen);
-    Panel1 = new PhotoFrame(Background);
-    Panel1->setObjectName("Panel1");
-    Panel1->setBevelWidth(4);
-    Panel1->setBorderWidth(10);
-    Image1 = new PictureView(Panel1);
-    Image1->setObjectName("Image1");
-    Panel2 = new QLabel(this);
-    Panel2->setObjectName("Panel2");
-    Panel2->setFixedHeight(kSingleViewerStatusHeight);
-    Panel2->setAlignment(Qt::AlignCenter);
-    Panel2->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    setBackground(Panel2, QColor(192, 192, 192));
-
     auto* bar = new QMenuBar(this);
     KleurAchtergrond1 = addEntry(bar, "KleurAchtergrond1", "Kleur Achtergrond");
     connect(KleurAchtergrond1, &QAction::triggered, this, &Tjpgfotodlg::KleurAchtergrond1Click);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->setMenuBar(bar);
-    layout->addWidget(Background, 1);
-    layout->addWidget(Panel2);
-
-    for (QObject* pressable : {static_cast<QObject*>(Background), static_cast<QObject*>(Panel1),
-                               static_cast<QObject*>(Panel2)}) {
-        pressable->installEventFilter(this);
-    }
+    const FramedPhoto parts = buildFramedPhoto(this, bar, kSingleViewerStatusHeight);
+    Background = parts.background;
+    Panel1 = parts.frame;
+    Image1 = parts.image;
+    Panel2 = parts.status;
+    setBackground(Background, kGreen);
+    Panel1->setBevelWidth(4);
+    Panel1->setBorderWidth(10);
     connect(Image1, &PictureView::mouseDown, this, &QDialog::reject);
 }
 
