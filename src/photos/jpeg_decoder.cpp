@@ -62,9 +62,31 @@ bool withinPixelLimit(std::uint64_t width, std::uint64_t height) {
     return width * height <= kMaxPicturePixels;
 }
 
+// How large a picture to decode: reduced by a fixed denominator, or by the
+// largest one that still covers a box (a box of 0 × 0 asks for a denominator).
+struct Scale {
+    int denominator = 1;
+    int coverWidth = 0;
+    int coverHeight = 0;
+};
+
+bool covers(const jpeg_decompress_struct& cinfo, int denominator, const Scale& scale) {
+    const auto reduced = [denominator](JDIMENSION side) { return (side + denominator - 1) / denominator; };
+    return reduced(cinfo.image_width) >= static_cast<JDIMENSION>(scale.coverWidth) &&
+           reduced(cinfo.image_height) >= static_cast<JDIMENSION>(scale.coverHeight);
+}
+
+int denominatorFor(const jpeg_decompress_struct& cinfo, const Scale& scale) {
+    if (scale.coverWidth <= 0 && scale.coverHeight <= 0) return scale.denominator;
+    for (const int denominator : {8, 4, 2}) {
+        if (covers(cinfo, denominator, scale)) return denominator;
+    }
+    return 1;
+}
+
 // Reads the header and asks for the picture as the windows show it; false
 // when it declares more pixels than we decode.
-bool chooseOutput(j_decompress_ptr cinfo, int scaleDenominator) {
+bool chooseOutput(j_decompress_ptr cinfo, const Scale& scale) {
     jpeg_read_header(cinfo, TRUE);
     // A file of a few hundred bytes can declare 65,500 × 65,500 pixels.
     if (!withinPixelLimit(cinfo->image_width, cinfo->image_height)) return false;
@@ -75,7 +97,7 @@ bool chooseOutput(j_decompress_ptr cinfo, int scaleDenominator) {
     cinfo->do_fancy_upsampling = TRUE;
     cinfo->quantize_colors = FALSE;
     cinfo->scale_num = 1;
-    cinfo->scale_denom = static_cast<unsigned>(scaleDenominator);
+    cinfo->scale_denom = static_cast<unsigned>(denominatorFor(*cinfo, scale));
     jpeg_calc_output_dimensions(cinfo);
     return withinPixelLimit(cinfo->output_width, cinfo->output_height);
 }
@@ -114,37 +136,38 @@ bool readInkRows(j_decompress_ptr cinfo, std::uint8_t* pixels) {
 
 // Everything that may end in a jump back; owns no C++ object. The file's
 // bytes after the last row are not looked at.
-bool decodeSteps(Decoder& decoder, std::span<const std::uint8_t> bytes, Picture& picture, int scaleDenominator) {
+bool decodeSteps(Decoder& decoder, std::span<const std::uint8_t> bytes, Picture& picture, const Scale& scale) {
     j_decompress_ptr cinfo = &decoder.cinfo;
     jpeg_create_decompress(cinfo);
     cinfo->mem->max_memory_to_use = kMaxDecoderMemory;
     cinfo->progress = &decoder.progress;
     jpeg_mem_src(cinfo, bytes.data(), bytes.size());
-    if (!chooseOutput(cinfo, scaleDenominator)) return false;
+    if (!chooseOutput(cinfo, scale)) return false;
     jpeg_start_decompress(cinfo);
     picture.width = static_cast<int>(cinfo->output_width);
     picture.height = static_cast<int>(cinfo->output_height);
+    picture.storedWidth = static_cast<int>(cinfo->image_width);
+    picture.storedHeight = static_cast<int>(cinfo->image_height);
     picture.rgb.resize(std::size_t{cinfo->output_width} * cinfo->output_height * 3);
     return cinfo->out_color_space == JCS_CMYK ? readInkRows(cinfo, picture.rgb.data())
                                               : readRgbRows(cinfo, picture.rgb.data());
 }
 
-bool decodeGuarded(Decoder& decoder, std::span<const std::uint8_t> bytes, Picture& picture, int scaleDenominator) {
+bool decodeGuarded(Decoder& decoder, std::span<const std::uint8_t> bytes, Picture& picture, const Scale& scale) {
     if (setjmp(decoder.errors.landing) != 0) return false;
-    return decodeSteps(decoder, bytes, picture, scaleDenominator);
+    return decodeSteps(decoder, bytes, picture, scale);
 }
 
-bool decode(std::span<const std::uint8_t> bytes, Picture& picture, int scaleDenominator) {
-    if (scaleDenominator != 1 && scaleDenominator != 2 && scaleDenominator != 4 && scaleDenominator != 8) {
-        return false;
-    }
+bool decode(std::span<const std::uint8_t> bytes, Picture& picture, const Scale& scale) {
+    const int denominator = scale.denominator;
+    if (denominator != 1 && denominator != 2 && denominator != 4 && denominator != 8) return false;
     Decoder decoder;
     decoder.cinfo.err = jpeg_std_error(&decoder.errors.manager);
     decoder.errors.manager.error_exit = jumpBack;
     decoder.errors.manager.emit_message = countWarning;
     decoder.progress.progress_monitor = limitScans;
     try {
-        return decodeGuarded(decoder, bytes, picture, scaleDenominator);
+        return decodeGuarded(decoder, bytes, picture, scale);
     } catch (const std::bad_alloc&) {
         // Up to 400 MB for the pixels: a machine short of memory cannot show this photo.
         return false;
@@ -155,21 +178,32 @@ bool decode(std::span<const std::uint8_t> bytes, Picture& picture, int scaleDeno
 bool notAPicture(Picture& picture) {
     picture.width = 0;
     picture.height = 0;
+    picture.storedWidth = 0;
+    picture.storedHeight = 0;
     picture.rgb.clear();
     return false;
+}
+
+bool decodeScaled(const std::filesystem::path& path, Picture& picture, const Scale& scale, FileCalls& calls) {
+    const auto read = readRegularFile(path, kMaxJpegFileBytes, calls);
+    const auto* file = std::get_if<FileBytes>(&read);
+    if (!file || file->beyondLimit) return notAPicture(picture);
+    return decode(file->bytes, picture, scale) || notAPicture(picture);
 }
 
 }  // namespace
 
 bool decodeJpeg(std::span<const std::uint8_t> bytes, Picture& picture, int scaleDenominator) {
-    return decode(bytes, picture, scaleDenominator) || notAPicture(picture);
+    return decode(bytes, picture, Scale{scaleDenominator}) || notAPicture(picture);
 }
 
 bool readJpegFile(const std::filesystem::path& path, Picture& picture, int scaleDenominator, FileCalls& calls) {
-    const auto read = readRegularFile(path, kMaxJpegFileBytes, calls);
-    const auto* file = std::get_if<FileBytes>(&read);
-    if (!file || file->beyondLimit) return notAPicture(picture);
-    return decodeJpeg(file->bytes, picture, scaleDenominator);
+    return decodeScaled(path, picture, Scale{scaleDenominator}, calls);
+}
+
+bool readJpegThumbnail(const std::filesystem::path& path, Picture& picture, int boxWidth, int boxHeight,
+                       FileCalls& calls) {
+    return decodeScaled(path, picture, Scale{1, boxWidth, boxHeight}, calls);
 }
 
 }  // namespace brinox

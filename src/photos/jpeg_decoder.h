@@ -28,4 +28,11 @@ bool decodeJpeg(std::span<const std::uint8_t> bytes, Picture& picture, int scale
 bool readJpegFile(const std::filesystem::path& path, Picture& picture, int scaleDenominator = 1,
                   FileCalls& calls = systemFileCalls());
 
+// For a thumbnail of at most `boxWidth` × `boxHeight`: the file decoded at the
+// smallest of libjpeg's scales (1/8, 1/4, 1/2, 1) whose picture still covers
+// the box, so that a large photo costs little. The picture's stored size is
+// the one to compute the thumbnail's size from.
+bool readJpegThumbnail(const std::filesystem::path& path, Picture& picture, int boxWidth, int boxHeight,
+                       FileCalls& calls = systemFileCalls());
+
 }  // namespace brinox

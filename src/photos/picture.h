@@ -10,6 +10,9 @@ namespace brinox {
 struct Picture {
     int width = 0;
     int height = 0;
+    // The size as stored in the file, which a reduced decode is smaller than.
+    int storedWidth = 0;
+    int storedHeight = 0;
     std::vector<std::uint8_t> rgb;  // width × height × 3 bytes
 
     bool empty() const { return width == 0 || height == 0; }

@@ -3,9 +3,11 @@
 #include <fstream>
 
 #include "photos/caption_file.h"
+#include "photos/jpeg_decoder.h"
 #include "photos/photo_placement.h"
 #include "photos/photo_views.h"
 #include "photos/slide_show.h"
+#include "photos/thumbnail_size.h"
 #include "support/family_builder.h"
 #include "support/temp_dir.h"
 
@@ -140,6 +142,25 @@ TEST(PhotoPlacement, FramesScrollRangesAndTheLargeView) {
     EXPECT_EQ(largeViewSize(0, 0, 1024, 768), ClientSize{});
     EXPECT_EQ(placeSingleFrame(640, 480, 1024, 700, 1024), (FrameBox{174, 77, 676, 516}));
     EXPECT_EQ(placeSingleFrame(1600, 400, 1024, 700, 1024), (FrameBox{36, 117, 1636, 436}));
+}
+
+TEST(ThumbnailSize, FitsTheBoxRoundingHalvesToEvenFromTheStoredSize) {
+    const struct {
+        int width, height, boxWidth, boxHeight;
+        ShownSize shown;
+    } cases[] = {
+        {640, 480, 115, 77, {103, 77}}, {800, 200, 115, 77, {115, 29}}, {1150, 771, 115, 77, {115, 77}},
+        {480, 640, 115, 77, {58, 77}},  {400, 300, 193, 219, {193, 145}}, {300, 400, 193, 219, {164, 219}},
+        {0, 0, 115, 77, {}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(fitToBox(c.width, c.height, c.boxWidth, c.boxHeight), c.shown) << c.width;
+    EXPECT_EQ(roundHalfEven(2.5), 2);
+    EXPECT_EQ(roundHalfEven(3.5), 4);
+
+    Picture picture;
+    ASSERT_TRUE(readJpegThumbnail(std::filesystem::path(BRINOX_DEMO_DIR) / "VDORKUM" / "fam012A.jpg", picture, 115, 77));
+    EXPECT_EQ(std::pair(picture.width, picture.height), std::pair(200, 150));
+    EXPECT_EQ(std::pair(picture.storedWidth, picture.storedHeight), std::pair(1600, 1200));
 }
 
 TEST(SinglePhoto, TakesKeyAndPersonFromTheFileName) {
