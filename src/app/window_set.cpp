@@ -19,6 +19,7 @@ void WindowSet::createOtherWindows() {
     m_tijdas1dlg = std::make_unique<Ttijdas1dlg>(m_session, m_prompt, owner);
     m_histasdlg = std::make_unique<Thistasdlg>(m_session, m_prompt, owner);
     m_relatiedlg = std::make_unique<Trelatiedlg>(m_session, m_prompt, *this, *this, *this, owner);
+    m_identdlg = std::make_unique<Tidentdlg>(m_session, owner);
     m_afstamdlg = std::make_unique<Tafstamdlg>(m_session, m_prompt, m_opener, owner);
     m_huwdlg = std::make_unique<THuwdlg>(m_session, m_prompt, *this, owner);
     m_foto2dlg = std::make_unique<Tfoto2dlg>(m_session, owner);
@@ -51,6 +52,12 @@ void WindowSet::editFrameWidths() {
     m_raamdlg->exec();
     m_session.frameBorderWidth = static_cast<std::uint16_t>(m_raamdlg->SpinEdit1->value());
     m_session.frameBevelWidth = static_cast<std::uint16_t>(m_raamdlg->SpinEdit2->value());
+}
+
+void WindowSet::identify(RecordNo person, DrawingSide side) {
+    m_session.relationship.pointedAt = person;
+    m_session.photoRestart = true;
+    m_identdlg->identify(side);
 }
 
 void WindowSet::showHelp(HelpTopic topic) {

@@ -6,6 +6,7 @@
 #include "app/help_window.h"
 #include "kinship/afstamdlg.h"
 #include "kinship/fam5u11.h"
+#include "kinship/identdlg.h"
 #include "kinship/relationship_drawing.h"
 #include "pedigree/aantallendlg.h"
 #include "pedigree/aboutdlg.h"
@@ -56,9 +57,9 @@ public:
     // The help window is made the first time help is asked for.
     void showHelp(HelpTopic topic) override;
 
-    // There is no identification window yet: the relationship window just
-    // evaluates again after a press on a known person.
-    void identify(RecordNo, DrawingSide) override {}
+    // The identification window for a person pressed in a drawing of the
+    // relationship window, from the person's first photo on.
+    void identify(RecordNo person, DrawingSide side) override;
 
     // The frame window, preset with the session's frame widths, which take
     // what it holds when it closes.
@@ -81,6 +82,7 @@ private:
     std::unique_ptr<Taantallendlg> m_aantallendlg;
     std::unique_ptr<Tfotodlg> m_fotodlg;
     std::unique_ptr<Trelatiedlg> m_relatiedlg;
+    std::unique_ptr<Tidentdlg> m_identdlg;
     std::unique_ptr<Tafstamdlg> m_afstamdlg;
     std::unique_ptr<Ttijdas1dlg> m_tijdas1dlg;
     std::unique_ptr<Thistasdlg> m_histasdlg;

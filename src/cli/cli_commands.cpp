@@ -29,6 +29,7 @@ const std::map<std::string, CommandInfo>& commands() {
         {"details", {cliDetails, 1}},
         {"descendants", {cliDescendants, 1}},
         {"relation", {cliRelation, 2}},
+        {"identify", {cliIdentify, 1}},
         {"timeline", {cliTimeline, 1}},
         {"history", {cliHistory, 1}},
         {"captions", {cliCaptions, 0}},

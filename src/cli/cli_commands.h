@@ -25,6 +25,7 @@ int cliDelete(CliContext& context, const std::vector<std::string>& words);
 int cliDetails(CliContext& context, const std::vector<std::string>& words);
 int cliDescendants(CliContext& context, const std::vector<std::string>& words);
 int cliRelation(CliContext& context, const std::vector<std::string>& words);
+int cliIdentify(CliContext& context, const std::vector<std::string>& words);
 int cliTimeline(CliContext& context, const std::vector<std::string>& words);
 int cliHistory(CliContext& context, const std::vector<std::string>& words);
 int cliCaptions(CliContext& context, const std::vector<std::string>& words);

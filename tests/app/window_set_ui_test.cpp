@@ -71,8 +71,9 @@ TEST_F(WholeProgram, WindowsAreCreatedInTheProgramsOrder) {
         if (qobject_cast<QDialog*>(child)) order << child->objectName();
     }
     EXPECT_EQ(order, (QStringList{"wijzigdlg", "selectiedlg", "zoekdlg", "datadlg", "aantallendlg", "fotodlg",
-                                  "tijdas1dlg", "histasdlg", "relatiedlg", "afstamdlg", "huwdlg", "foto2dlg",
-                                  "aboutdlg", "auteurdlg", "jpgfotodlg", "titeldlg", "familiedlg", "raamdlg"}));
+                                  "tijdas1dlg", "histasdlg", "relatiedlg", "identdlg", "afstamdlg", "huwdlg",
+                                  "foto2dlg", "aboutdlg", "auteurdlg", "jpgfotodlg", "titeldlg", "familiedlg",
+                                  "raamdlg"}));
 }
 
 TEST_F(WholeProgram, TheTitleComesOnceAndTheMenusOpenTheShellWindows) {
