@@ -1,19 +1,11 @@
 #include "kinship/identification.h"
 
+#include "photos/slide_show.h"
 #include "photos/thumbnail_size.h"
 #include "store/attachment_names.h"
 #include "store/family_files.h"
 
 namespace brinox {
-namespace {
-
-constexpr char kFirstLetter = 'A';
-constexpr char kLastLetter = 'T';
-
-std::string letterText(char letter) { return std::string(1, letter); }
-
-}  // namespace
-
 std::string identificationName(const PersonTable& persons, RecordNo r) {
     std::string line = toText(r);
     line += "  ";
@@ -27,16 +19,9 @@ std::string identificationName(const PersonTable& persons, RecordNo r) {
 }
 
 std::filesystem::path stepIdentificationPhoto(Session& session, RecordNo r) {
-    const auto directory = familyFiles(session.dataDirectory, session.familyCode).directory;
-    const bool knownLetter = session.currentPhotoLetter >= kFirstLetter && session.currentPhotoLetter <= kLastLetter;
-    if (session.photoRestart || !knownLetter) session.currentPhotoLetter = kFirstLetter;
-    session.photoRestart = false;
-
-    const char shown = session.currentPhotoLetter;
-    const char next = static_cast<char>(shown + 1);
-    const bool nextExists = next <= kLastLetter && attachmentExists(directory, r, letterText(next), ".jpg");
-    session.currentPhotoLetter = nextExists ? next : kFirstLetter;
-    return AttachmentPath(directory, r, letterText(shown), ".jpg");
+    const char shown = stepPhotoSequence(session, r).shown;
+    return AttachmentPath(familyFiles(session.dataDirectory, session.familyCode).directory, r, std::string(1, shown),
+                          ".jpg");
 }
 
 PhotoBox identificationPhotoBox(int width, int height, const PhotoBox& current) {

@@ -42,6 +42,18 @@ bool moveTo(SlideShow& show, Session& session, const CaptionFile& captions, int 
 
 }  // namespace
 
+PhotoSequenceStep stepPhotoSequence(Session& session, RecordNo person) {
+    const bool knownLetter = session.currentPhotoLetter >= kFirstLetter && session.currentPhotoLetter <= kLastLetter;
+    if (session.photoRestart || !knownLetter) session.currentPhotoLetter = kFirstLetter;
+    session.photoRestart = false;
+    PhotoSequenceStep step{session.currentPhotoLetter, false};
+    const char next = static_cast<char>(step.shown + 1);
+    step.nextExists = next <= kLastLetter &&
+                      attachmentExists(familyDirectory(session), person, std::string(1, next), ".jpg");
+    session.currentPhotoLetter = step.nextExists ? next : kFirstLetter;
+    return step;
+}
+
 SlideShow openSlideShow(Session& session, const CaptionFile& captions) {
     SlideShow show;
     const auto directory = familyDirectory(session);
@@ -52,20 +64,10 @@ SlideShow openSlideShow(Session& session, const CaptionFile& captions) {
         show.photos[static_cast<std::size_t>(position - 1)] =
             AttachmentPath(directory, session.photoPerson, letter, ".jpg");
     }
-    const bool knownLetter = session.currentPhotoLetter >= kFirstLetter && session.currentPhotoLetter <= kLastLetter;
-    if (session.photoRestart || !knownLetter) session.currentPhotoLetter = kFirstLetter;
-    session.photoRestart = false;
-
-    const char shown = session.currentPhotoLetter;
+    const PhotoSequenceStep step = stepPhotoSequence(session, session.photoPerson);
+    const char shown = step.shown;
     session.currentPhotoFile = AttachmentPath(directory, session.photoPerson, std::string(1, shown), ".jpg");
-    show.hint = kShortHint;
-    const char next = static_cast<char>(shown + 1);
-    if (next <= kLastLetter && attachmentExists(directory, session.photoPerson, std::string(1, next), ".jpg")) {
-        show.hint = kBrowseHint;
-        session.currentPhotoLetter = next;
-    } else {
-        session.currentPhotoLetter = kFirstLetter;
-    }
+    show.hint = step.nextExists ? kBrowseHint : kShortHint;
     show.caption = windowCaption(session, shown);
     const auto text = captions.find(keyOf(session, shown));
     show.status = text ? *text : pathForMessage(session.currentPhotoFile);

@@ -29,6 +29,16 @@ struct SlideShow {
     bool browsable() const { return count >= 2; }
 };
 
+// One step of the photo sequence the slide viewer and the identification
+// window share: the letter of `person` to show now (from "A" after a
+// restart), after which the sequence moves on to the next letter when that
+// photo exists, else back to "A" (also after "T").
+struct PhotoSequenceStep {
+    char shown = 'A';
+    bool nextExists = false;
+};
+PhotoSequenceStep stepPhotoSequence(Session& session, RecordNo person);
+
 // Opens the viewer on the photo person: the photo sequence says which photo
 // is shown (from "A" after a restart, else one further than last time); the
 // session's current photo file becomes that photo, whether it exists or not.
