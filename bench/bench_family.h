@@ -31,6 +31,9 @@ public:
     }
     Colour chooseColour(Colour preset) override { return preset; }
     FontChoice chooseFont(const FontChoice& preset) override { return preset; }
+    std::optional<std::filesystem::path> chooseFile(const std::string&, const std::string&) override {
+        return std::nullopt;
+    }
 };
 
 // `text` followed by `filler` repeated until it is `size` characters long.

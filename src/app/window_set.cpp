@@ -2,6 +2,8 @@
 
 #include <QSpinBox>
 
+#include "widgets/qt_text.h"
+
 namespace brinox {
 
 WindowSet::WindowSet(Session& session, Prompt& prompt, const std::filesystem::path& dataDirectory)
@@ -22,6 +24,9 @@ void WindowSet::createOtherWindows() {
     m_identdlg = std::make_unique<Tidentdlg>(m_session, owner);
     m_afstamdlg = std::make_unique<Tafstamdlg>(m_session, m_prompt, m_opener, owner);
     m_huwdlg = std::make_unique<THuwdlg>(m_session, m_prompt, *this, owner);
+    m_fotoinvoerdlg = std::make_unique<Tfotoinvoerdlg>(
+        m_session, m_prompt, *this, *this, *this,
+        [this](const std::string& caption) { m_form1.setWindowTitle(toQt(caption)); }, owner);
     m_foto2dlg = std::make_unique<Tfoto2dlg>(m_session, owner);
     m_aboutdlg = std::make_unique<TAboutdlg>(m_session, m_sound, owner);
     m_auteurdlg = std::make_unique<Tauteurdlg>(m_session, owner);
@@ -37,6 +42,7 @@ void WindowSet::createOtherWindows() {
                                   .relatiedlg = m_relatiedlg.get(),
                                   .afstamdlg = m_afstamdlg.get(),
                                   .fotodlg = m_fotodlg.get(),
+                                  .fotoinvoerdlg = m_fotoinvoerdlg.get(),
                                   .tijdas1dlg = m_tijdas1dlg.get(),
                                   .histasdlg = m_histasdlg.get(),
                                   .aantallendlg = m_aantallendlg.get(),

@@ -18,10 +18,12 @@
 #include "persons/datadlg.h"
 #include "persons/huwdlg.h"
 #include "persons/wijzigdlg.h"
+#include "photos/fam5u15.h"
 #include "photos/foto2dlg.h"
 #include "photos/fotodlg.h"
 #include "photos/frame_widths_dialog.h"
 #include "photos/jpgfotodlg.h"
+#include "photos/large_viewer.h"
 #include "selection/fam51u4.h"
 #include "selection/person_picker.h"
 #include "selection/zoekdlg.h"
@@ -39,7 +41,11 @@ namespace brinox {
 // comes first: its creation loads the family. The others follow in the
 // program's fixed order once the main window has been painted; a window that
 // needs one created after it reaches it through this set.
-class WindowSet : public PersonPicker, public HelpViewer, public AncestorIdentifier, public FrameWidthsDialog {
+class WindowSet : public PersonPicker,
+                  public HelpViewer,
+                  public AncestorIdentifier,
+                  public FrameWidthsDialog,
+                  public LargeViewer {
 public:
     WindowSet(Session& session, Prompt& prompt, const std::filesystem::path& dataDirectory);
 
@@ -65,6 +71,9 @@ public:
     // what it holds when it closes.
     void editFrameWidths() override;
 
+    // The large view, for photo management, which is made before it.
+    void showLargePhoto(char letter) override { m_foto2dlg->showPhoto(letter); }
+
     Tfoto2dlg& largeView() { return *m_foto2dlg; }
     Tjpgfotodlg& singlePhotoViewer() { return *m_jpgfotodlg; }
 
@@ -87,6 +96,7 @@ private:
     std::unique_ptr<Ttijdas1dlg> m_tijdas1dlg;
     std::unique_ptr<Thistasdlg> m_histasdlg;
     std::unique_ptr<THuwdlg> m_huwdlg;
+    std::unique_ptr<Tfotoinvoerdlg> m_fotoinvoerdlg;
     std::unique_ptr<Tfoto2dlg> m_foto2dlg;
     std::unique_ptr<TAboutdlg> m_aboutdlg;
     std::unique_ptr<Tauteurdlg> m_auteurdlg;

@@ -34,6 +34,7 @@ const std::map<std::string, CommandInfo>& commands() {
         {"history", {cliHistory, 1}},
         {"captions", {cliCaptions, 0}},
         {"slides", {cliSlides, 1}},
+        {"photos", {cliPhotos, 1}},
         {"photo", {cliPhoto, 1}},
         {"counts", {cliCounts, 0}},
         {"jpeg", {cliJpeg, 1, false}},
@@ -52,6 +53,16 @@ bool convertTextOptions(CliArguments& arguments, std::string& error) {
             return false;
         }
         found->second = *ansi;
+    }
+    for (auto& [name, values] : arguments.pairs) {
+        for (std::string* value : {&values.first, &values.second}) {
+            const auto ansi = utf8ToAnsi(*value);
+            if (!ansi) {
+                error = "--" + name + " holds a character the family files cannot store";
+                return false;
+            }
+            *value = *ansi;
+        }
     }
     return true;
 }

@@ -8,6 +8,12 @@ std::optional<std::string> CliContext::option(const std::string& name) const {
     return found->second;
 }
 
+std::optional<std::pair<std::string, std::string>> CliContext::optionPair(const std::string& name) const {
+    const auto found = arguments.pairs.find(name);
+    if (found == arguments.pairs.end()) return std::nullopt;
+    return found->second;
+}
+
 int CliContext::usage(const std::string& message) {
     err << message << '\n';
     return kExitUsage;

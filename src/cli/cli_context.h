@@ -30,6 +30,7 @@ struct CliContext {
         : prompt(out, std::move(password)), arguments(std::move(arguments)), out(out), err(err) {}
 
     std::optional<std::string> option(const std::string& name) const;
+    std::optional<std::pair<std::string, std::string>> optionPair(const std::string& name) const;
     bool hasFlag(const std::string& name) const { return arguments.options.count(name) > 0; }
 
     // Prints a usage error to stderr; answers kExitUsage.

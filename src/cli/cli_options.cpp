@@ -7,8 +7,9 @@ namespace {
 
 const std::set<std::string> kValueOptions = {"data",  "family", "selected",  "today",   "now",  "password",
                                              "width", "word",   "reference", "history", "click",
-                                             "press", "find",   "again", "steps"};
-const std::set<std::string> kFlagOptions = {"save", "close", "up", "match-case"};
+                                             "press", "find",   "again", "steps", "add", "order"};
+const std::set<std::string> kFlagOptions = {"save", "close", "up", "match-case", "delete"};
+const std::set<std::string> kPairOptions = {"text"};
 
 }  // namespace
 
@@ -28,6 +29,14 @@ std::optional<CliArguments> splitArguments(const std::vector<std::string>& argum
         }
         if (kFlagOptions.count(name) && !value) {
             result.options[name] = "";
+        } else if (kPairOptions.count(name)) {
+            const std::size_t needed = value ? 1 : 2;
+            if (i + needed >= arguments.size()) {
+                error = "--" + name + " needs two values";
+                return std::nullopt;
+            }
+            const std::string first = value ? *value : arguments[++i];
+            result.pairs[name] = {first, arguments[++i]};
         } else if (kValueOptions.count(name)) {
             if (!value) {
                 if (i + 1 >= arguments.size()) {

@@ -14,6 +14,7 @@ namespace brinox {
 // command words, wherever they stand.
 struct CliArguments {
     std::map<std::string, std::string> options;  // name without "--" -> value ("" for a flag)
+    std::map<std::string, std::pair<std::string, std::string>> pairs;  // options with two values
     std::vector<std::string> words;              // the command and its arguments
 };
 

@@ -20,7 +20,8 @@ std::string escapeValue(const std::string& utf8);
 
 // Answers the program's questions as the command line does: confirmations
 // with OK or Yes, the password with --password once and then an empty
-// answer, the colour and font dialogs with their presets. Messages are printed as
+// answer, the colour and font dialogs with their presets, the file-open
+// dialog with the file a command gives it. Messages are printed as
 // `message` lines, or held back while the family is being opened.
 class CliPrompt : public Prompt {
 public:
@@ -31,6 +32,9 @@ public:
                                      const std::string& initial) override;
     Colour chooseColour(Colour preset) override;
     FontChoice chooseFont(const FontChoice& preset) override;
+    // Answers with the file set by answerFilesWith, or cancels.
+    std::optional<std::filesystem::path> chooseFile(const std::string& caption, const std::string& filter) override;
+    void answerFilesWith(std::filesystem::path file) { m_file = std::move(file); }
 
     // While holding, messages are kept instead of printed.
     void hold() { m_holding = true; }
@@ -51,6 +55,7 @@ private:
 
     std::ostream& m_out;
     std::optional<std::string> m_password;
+    std::optional<std::filesystem::path> m_file;
     bool m_holding = false;
     std::vector<Shown> m_held;
     std::vector<std::string> m_shownTexts;

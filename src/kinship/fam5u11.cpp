@@ -29,7 +29,6 @@ constexpr int kResultWidth = 465;
 const QColor kNavy(0, 0, 128);
 const QColor kLightCyan(224, 255, 255);
 const QColor kRed(255, 0, 0);
-const QColor kButtonFace(240, 240, 240);
 
 const char* const kDrawingHint = "Voor identificatie klik op de persoon";
 

@@ -205,7 +205,8 @@ void TForm1::buildPopupMenu() {
             &TForm1::VerwijderpersoonClick);
     QMenu* extras = PopupMenu1->addMenu("Extra's toevoegen/wijzigen");
     extras->setObjectName("Extrastoevoegenwijzigen1");
-    addEntry(extras, "FotosenBijschriften1", "Foto's en Bijschriften");
+    connect(addEntry(extras, "FotosenBijschriften1", "Foto's en Bijschriften"), &QAction::triggered, this,
+            &TForm1::FotosenBijschriftenClick);
     addEntry(extras, "Levensbeschrijving2", "Levensbeschrijving");
     addEntry(extras, "Stemfragment2", "Stemfragment");
 }
@@ -330,6 +331,13 @@ void TForm1::FormKeyDown(int key) {
 }
 
 void TForm1::FotoClick() { showPhotosOf(m_session.selectedPerson); }
+
+void TForm1::FotosenBijschriftenClick() {
+    if (m_session.persons.count() < 1 || !m_dialogs.fotoinvoerdlg) return;
+    m_dialogs.fotoinvoerdlg->exec();
+    // Photos may have come or gone, and another person may be selected.
+    vulkwartierstaat();
+}
 
 void TForm1::AnderefamilieClick() {
     if (m_dialogs.familiedlg->exec() != QDialog::Accepted) return;

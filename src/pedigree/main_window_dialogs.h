@@ -22,6 +22,7 @@ struct MainWindowDialogs {
     QDialog* relatiedlg = nullptr;
     QDialog* afstamdlg = nullptr;
     QDialog* fotodlg = nullptr;
+    QDialog* fotoinvoerdlg = nullptr;
     QDialog* tijdas1dlg = nullptr;
     QDialog* histasdlg = nullptr;
     QDialog* aantallendlg = nullptr;

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cerrno>
 
-#include "store/ansi_text.h"
-#include "store/case_insensitive_files.h"
 #include "store/family_files.h"
 #include "store/safe_save.h"
 
@@ -51,13 +49,15 @@ CaptionFile CaptionFile::decode(std::span<const std::uint8_t> bytes) {
         std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(i * kCaptionRecordSize), kCaptionRecordSize,
                     captions.m_records[i].begin());
     }
+    captions.m_tail.assign(bytes.begin() + static_cast<std::ptrdiff_t>(whole * kCaptionRecordSize), bytes.end());
     return captions;
 }
 
 std::vector<std::uint8_t> CaptionFile::encode() const {
     std::vector<std::uint8_t> bytes;
-    bytes.reserve(m_records.size() * kCaptionRecordSize);
+    bytes.reserve(m_records.size() * kCaptionRecordSize + m_tail.size());
     for (const auto& record : m_records) bytes.insert(bytes.end(), record.begin(), record.end());
+    bytes.insert(bytes.end(), m_tail.begin(), m_tail.end());
     return bytes;
 }
 
@@ -75,12 +75,13 @@ void CaptionFile::store(std::string_view key, std::string_view text, bool addEmp
         putField(record, kTextLengthAt, kCaptionTextWidth, text);
         stored = true;
     }
-    if (!stored && (addEmpty || !text.empty())) m_records.push_back(makeCaptionRecord(key, text));
+    if (stored || (!addEmpty && text.empty())) return;
+    m_records.push_back(makeCaptionRecord(key, text));
+    m_tail.clear();
 }
 
 std::filesystem::path captionFilePath(const Session& session) {
-    const auto directory = familyFiles(session.dataDirectory, session.familyCode).directory;
-    return resolveIgnoringCase(directory, ansiToUtf8(session.familyCode) + ".tx1");
+    return familyFiles(session.dataDirectory, session.familyCode).captions;
 }
 
 std::variant<CaptionFile, ReadError> readCaptionFile(const std::filesystem::path& path, FileCalls& calls) {

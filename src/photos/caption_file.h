@@ -6,7 +6,8 @@
 // text of at most 100 Windows-1252 characters, each with a length byte in
 // front; what follows a field's length is not significant. The file may have
 // been damaged or written elsewhere: length bytes are clamped to their field,
-// and a piece of a record at the end is left alone.
+// and a piece of a record at the end is left alone, until a record is added:
+// that one takes its place, so that records stay on their 106-byte grid.
 
 #include <array>
 #include <cstddef>
@@ -44,7 +45,7 @@ CaptionRecord makeCaptionRecord(std::string_view key, std::string_view text);
 // The caption records of a family, in file order.
 class CaptionFile {
 public:
-    // The whole records among `bytes`.
+    // The whole records among `bytes`, and what follows them.
     static CaptionFile decode(std::span<const std::uint8_t> bytes);
     std::vector<std::uint8_t> encode() const;
 
@@ -60,6 +61,7 @@ public:
 
 private:
     std::vector<CaptionRecord> m_records;
+    std::vector<std::uint8_t> m_tail;  // a piece of a record after the last whole one
 };
 
 // DataDirectory/CODE/CODE.tx1, spelled as on disk in any letter case.

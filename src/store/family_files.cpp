@@ -13,6 +13,8 @@ FamilyFiles familyFiles(const std::filesystem::path& dataDirectory, const std::s
     files.unions = resolveIgnoringCase(files.directory, name + ".hu1");
     files.marker = files.directory / (name + ".saving");
     files.lock = resolveIgnoringCase(files.directory, name + ".lck");
+    files.captions = resolveIgnoringCase(files.directory, name + ".tx1");
+    files.arrangeJournal = files.directory / (name + ".arranging");
     return files;
 }
 

@@ -24,6 +24,8 @@ struct FamilyFiles {
     std::filesystem::path unions;   // CODE.hu1
     std::filesystem::path marker;   // present only while a save is being committed
     std::filesystem::path lock;     // held by the program that has the family open
+    std::filesystem::path captions;  // CODE.tx1, the photo captions
+    std::filesystem::path arrangeJournal;  // present only while photos are being put in another order
 };
 
 // The files of `familyCode` (Windows-1252, never empty) below the data

@@ -4,6 +4,7 @@
 
 #include <variant>
 
+#include "store/arrange_journal.h"
 #include "store/case_insensitive_files.h"
 #include "store/config_file.h"
 #include "store/family_code.h"
@@ -137,6 +138,11 @@ bool LoadFamily(Session& session, Prompt& prompt) {
             reportIoError(prompt, error, files.persons);
             session.saveRefusal = unfinishedSaveRefusal();
             return false;
+        }
+        // The photos are no part of the tables: a photo arrangement that
+        // cannot be finished is reported, and the family loads all the same.
+        if (const auto failure = finishInterruptedArrange(files, calls)) {
+            reportIoError(prompt, failure->error, failure->file);
         }
     }
     if (!session.lockWhileOpen) session.familyLock.reset();

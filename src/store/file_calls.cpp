@@ -63,6 +63,10 @@ int FileCalls::unlink(const std::filesystem::path& path) {
     return guarded(before(FileCall::Unlink), [&] { return ::unlink(path.c_str()); });
 }
 
+int FileCalls::link(const std::filesystem::path& from, const std::filesystem::path& to) {
+    return guarded(before(FileCall::Link), [&] { return ::link(from.c_str(), to.c_str()); });
+}
+
 int FileCalls::syncDirectory(const std::filesystem::path& directory) {
     return guarded(before(FileCall::SyncDirectory), [&] {
         const int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

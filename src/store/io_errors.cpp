@@ -18,6 +18,7 @@ std::string systemErrorText(int error) {
         case EEXIST: return "Het bestand bestaat al";
         case ENOTDIR: return "Een deel van het pad is geen map";
         case EISDIR: return "Dit is een map, geen bestand";
+        case EBADMSG: return "De inhoud van het bestand is onbruikbaar";
         case ENAMETOOLONG: return "De bestandsnaam is te lang";
         case EMFILE:
         case ENFILE: return "Te veel geopende bestanden";

@@ -5,6 +5,7 @@
 // command-line companion pass their own. All texts are Windows-1252 bytes.
 
 #include <cstdint>
+#include <filesystem>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -48,6 +49,11 @@ public:
     // The font dialog preset to `preset`; answers the font it holds when
     // closed, so cancelling answers the preset.
     virtual FontChoice chooseFont(const FontChoice& preset) = 0;
+
+    // The file-open dialog. `filter` lists descriptions and patterns, each
+    // after a "|": "plaatjes (*.JPG)|*.JPG|alle files (*.*)|*.*". Answers the
+    // chosen file; nothing when cancelled.
+    virtual std::optional<std::filesystem::path> chooseFile(const std::string& caption, const std::string& filter) = 0;
 };
 
 inline void inform(Prompt& prompt, const std::string& text) {

@@ -124,6 +124,11 @@ std::filesystem::path pendingName(const std::filesystem::path& target) {
     return name;
 }
 
+int writePendingFile(const std::filesystem::path& target, const std::filesystem::path& pending,
+                     std::span<const std::uint8_t> bytes, FileCalls& calls) {
+    return writeAndSync(pending, bytes, modeOf(target), calls);
+}
+
 bool saveIsPending(const FilePair& files) { return isPresent(files.marker); }
 
 int writeFileAtomically(const std::filesystem::path& link, std::span<const std::uint8_t> bytes, FileCalls& calls) {

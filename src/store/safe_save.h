@@ -33,6 +33,12 @@ Blocker replaceBlocker(const std::filesystem::path& target);
 [[nodiscard]] int writeFileAtomically(const std::filesystem::path& target, std::span<const std::uint8_t> bytes,
                                       FileCalls& calls = systemFileCalls());
 
+// Writes and flushes `pending`, a new file (it must not exist yet) that is
+// to replace `target` later, with target's permissions. Answers 0 or errno;
+// after a failure the caller removes what was written.
+[[nodiscard]] int writePendingFile(const std::filesystem::path& target, const std::filesystem::path& pending,
+                                   std::span<const std::uint8_t> bytes, FileCalls& calls = systemFileCalls());
+
 // Two files that only make sense together, replaced as one: both new files
 // are written and flushed beside the old ones, then a marker file commits the
 // save, then both are renamed into place and the marker removed. The two

@@ -12,6 +12,8 @@ inline const QColor kLime(0, 255, 0);
 inline const QColor kTeal(0, 128, 128);
 inline const QColor kAqua(0, 255, 255);
 inline const QColor kSilver(192, 192, 192);
+// Menu bars and status lines: disabled entries stay readable on it.
+inline const QColor kButtonFace(240, 240, 240);
 
 // A plain background colour, drawn by the widget itself.
 inline void setBackground(QWidget* widget, const QColor& colour) {

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QFile>
+#include <QFileDialog>
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QInputDialog>
@@ -53,6 +55,21 @@ Button closingAnswer(std::initializer_list<Button> buttons) {
     return Button::Ok;
 }
 
+// "plaatjes (*.JPG)|*.JPG|alle files (*.*)|*.*" as Qt writes it. Patterns
+// mean what they mean on Windows: "*.*" is every file, with or without a dot.
+QString qtFilter(const std::string& filter) {
+    const QStringList parts = toQt(filter).split('|');
+    QStringList entries;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString description = parts[i];
+        if (const qsizetype open = description.lastIndexOf(" ("); open > 0) description.truncate(open);
+        QStringList patterns = parts[i + 1].split(';', Qt::SkipEmptyParts);
+        patterns.replaceInStrings(QStringLiteral("*.*"), QStringLiteral("*"));
+        entries << description + " (" + patterns.join(' ') + ")";
+    }
+    return entries.join(";;");
+}
+
 }  // namespace
 
 Button QtPrompt::message(MessageKind kind, const std::string& text, std::initializer_list<Button> buttons) {
@@ -76,10 +93,7 @@ std::optional<std::string> QtPrompt::input(const std::string& caption, const std
     if (!ok) return std::nullopt;
     // A character the family files cannot hold can never match a password;
     // it is passed on as a visible "?" rather than dropped.
-    if (auto ansi = fromQt(typed)) return ansi;
-    std::string replaced;
-    for (const QChar c : typed) replaced += fromQt(QString(c)).value_or("?");
-    return replaced;
+    return fromQtReplacing(typed);
 }
 
 Colour QtPrompt::chooseColour(Colour preset) {
@@ -101,6 +115,13 @@ FontChoice QtPrompt::chooseFont(const FontChoice& preset) {
     // A family name Windows-1252 cannot spell is kept as the preset's.
     return FontChoice{fromQt(chosen.family()).value_or(preset.family), chosen.pointSize(), chosen.bold(),
                       chosen.italic(), chosen.underline(), chosen.strikeOut()};
+}
+
+std::optional<std::filesystem::path> QtPrompt::chooseFile(const std::string& caption, const std::string& filter) {
+    const QString chosen = QFileDialog::getOpenFileName(QApplication::activeWindow(), toQt(caption), QString(),
+                                                        qtFilter(filter));
+    if (chosen.isEmpty()) return std::nullopt;
+    return std::filesystem::path(QFile::encodeName(chosen).toStdString());
 }
 
 }  // namespace brinox

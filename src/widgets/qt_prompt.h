@@ -15,6 +15,7 @@ public:
                                      const std::string& initial) override;
     Colour chooseColour(Colour preset) override;
     FontChoice chooseFont(const FontChoice& preset) override;
+    std::optional<std::filesystem::path> chooseFile(const std::string& caption, const std::string& filter) override;
 };
 
 }  // namespace brinox

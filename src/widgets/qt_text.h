@@ -18,6 +18,14 @@ inline QString toQt(const std::string& ansi) { return QString::fromStdString(ans
 // Empty when the text holds a character Windows-1252 cannot store.
 inline std::optional<std::string> fromQt(const QString& text) { return utf8ToAnsi(text.toStdString()); }
 
+// The text in Windows-1252, with a visible "?" for each character it cannot hold.
+inline std::string fromQtReplacing(const QString& text) {
+    if (auto ansi = fromQt(text)) return *ansi;
+    std::string replaced;
+    for (const QChar c : text) replaced += fromQt(QString(c)).value_or("?");
+    return replaced;
+}
+
 inline QColor toQColor(Colour c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 
 inline Colour fromQColor(const QColor& c) {

@@ -72,8 +72,8 @@ TEST_F(WholeProgram, WindowsAreCreatedInTheProgramsOrder) {
     }
     EXPECT_EQ(order, (QStringList{"wijzigdlg", "selectiedlg", "zoekdlg", "datadlg", "aantallendlg", "fotodlg",
                                   "tijdas1dlg", "histasdlg", "relatiedlg", "identdlg", "afstamdlg", "huwdlg",
-                                  "foto2dlg", "aboutdlg", "auteurdlg", "jpgfotodlg", "titeldlg", "familiedlg",
-                                  "raamdlg"}));
+                                  "fotoinvoerdlg", "foto2dlg", "aboutdlg", "auteurdlg", "jpgfotodlg", "titeldlg",
+                                  "familiedlg", "raamdlg"}));
 }
 
 TEST_F(WholeProgram, TheTitleComesOnceAndTheMenusOpenTheShellWindows) {
@@ -90,10 +90,10 @@ TEST_F(WholeProgram, TheTitleComesOnceAndTheMenusOpenTheShellWindows) {
     };
     escaping([this] { windows->mainWindow().showTitle(); });
     escaping([this] { windows->mainWindow().showTitle(); });  // seen once: not again
-    for (const char* entry : {"Aantallen1", "AboutQLM1", "Aboutauteur1"}) {
+    for (const char* entry : {"Aantallen1", "AboutQLM1", "Aboutauteur1", "FotosenBijschriften1"}) {
         escaping([&] { windows->mainWindow().findChild<QAction*>(entry)->trigger(); });
     }
-    EXPECT_EQ(opened, (QStringList{"titeldlg", "aantallendlg", "aboutdlg", "auteurdlg"}));
+    EXPECT_EQ(opened, (QStringList{"titeldlg", "aantallendlg", "aboutdlg", "auteurdlg", "fotoinvoerdlg"}));
 }
 
 TEST_F(WholeProgram, TheMenuReachesTheSelectionWindowAndBack) {

@@ -21,6 +21,7 @@
 #include "store/family_load.h"
 #include "store/safe_save.h"
 #include "store/save_command.h"
+#include "support/failing_calls.h"
 #include "support/family_builder.h"
 #include "support/scripted_prompt.h"
 #include "support/temp_dir.h"
@@ -32,41 +33,11 @@ using testing::addPerson;
 using testing::addUnion;
 using testing::fileBytes;
 using testing::writeBytes;
-
-constexpr int kStopped = 77;  // exit status of a child stopped on purpose
-
-// Acts at file call number `at`. Without an error it ends the process right
-// before that call, as a crash at that moment would: nothing after it
-// happens, nothing is cleaned up. With one it fails that call, as a disk that
-// fills up at that moment would. Every other call goes through.
-class TroubleAtCall : public FileCalls {
-public:
-    explicit TroubleAtCall(int at, int error = 0) : m_at(at), m_error(error) {}
-    bool reached() const { return m_calls >= m_at; }
-
-protected:
-    int before(FileCall) override {
-        if (++m_calls != m_at) return 0;
-        if (m_error == 0) ::_exit(kStopped);
-        return m_error;
-    }
-
-private:
-    int m_at, m_error, m_calls = 0;
-};
-
-// Runs `work` in a child process; answers its exit status, or minus the
-// signal that ended it.
-int inChild(const std::function<int()>& work) {
-    const pid_t pid = ::fork();
-    if (pid == 0) ::_exit(work());
-    int status = 0;
-    if (pid < 0 || ::waitpid(pid, &status, 0) != pid) return -1000;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
-}
+using testing::inChild;
+using testing::kStopped;
+using testing::TroubleAtCall;
 
 enum class Found { Old, New, Broken };
-
 
 class SaveCrash : public ::testing::Test {
 protected:
@@ -304,7 +275,7 @@ public:
 protected:
     int before(FileCall call) override {
         static const char* const kNames[] = {"open",  "read",   "stat",   "write",  "chmod",
-                                             "sync",  "close",  "rename", "unlink", "syncdir"};
+                                             "sync",  "close",  "rename", "unlink", "syncdir", "link"};
         calls += std::string(calls.empty() ? "" : " ") + kNames[static_cast<int>(call)];
         return 0;
     }

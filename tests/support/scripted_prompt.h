@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,6 +19,7 @@ public:
     std::deque<Colour> colours;                     // answers to the colour dialog; none left = cancelled
     std::deque<FontChoice> fonts;                   // answers to the font dialog; none left = cancelled
     std::vector<FontChoice> fontPresets;            // what the font dialog was preset to, each time
+    std::deque<std::filesystem::path> files;        // answers to the file-open dialog; none left = cancelled
 
     std::vector<std::string> shown;   // every message text, in order
     std::vector<MessageKind> kinds;   // the kind of each message
@@ -53,6 +55,13 @@ public:
         if (fonts.empty()) return preset;
         const FontChoice answer = fonts.front();
         fonts.pop_front();
+        return answer;
+    }
+
+    std::optional<std::filesystem::path> chooseFile(const std::string&, const std::string&) override {
+        if (files.empty()) return std::nullopt;
+        auto answer = files.front();
+        files.pop_front();
         return answer;
     }
 };
