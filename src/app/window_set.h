@@ -17,6 +17,7 @@
 #include "persons/datadlg.h"
 #include "persons/huwdlg.h"
 #include "persons/wijzigdlg.h"
+#include "photos/album2dlg.h"
 #include "photos/foto2dlg.h"
 #include "photos/fotodlg.h"
 #include "photos/frame_widths_dialog.h"
@@ -38,7 +39,11 @@ namespace brinox {
 // comes first: its creation loads the family. The others follow in the
 // program's fixed order once the main window has been painted; a window that
 // needs one created after it reaches it through this set.
-class WindowSet : public PersonPicker, public HelpViewer, public AncestorIdentifier, public FrameWidthsDialog {
+class WindowSet : public PersonPicker,
+                  public HelpViewer,
+                  public AncestorIdentifier,
+                  public FrameWidthsDialog,
+                  public AlbumPhotoViewer {
 public:
     WindowSet(Session& session, Prompt& prompt, const std::filesystem::path& dataDirectory);
 
@@ -64,6 +69,9 @@ public:
     // what it holds when it closes.
     void editFrameWidths() override;
 
+    // The single photo viewer, for the album.
+    void showAlbumPhoto(const std::filesystem::path& file) override { m_jpgfotodlg->showFile(file); }
+
     Tfoto2dlg& largeView() { return *m_foto2dlg; }
     Tjpgfotodlg& singlePhotoViewer() { return *m_jpgfotodlg; }
 
@@ -88,6 +96,7 @@ private:
     std::unique_ptr<Tfoto2dlg> m_foto2dlg;
     std::unique_ptr<TAboutdlg> m_aboutdlg;
     std::unique_ptr<Tauteurdlg> m_auteurdlg;
+    std::unique_ptr<Talbum2dlg> m_album2dlg;
     std::unique_ptr<Tjpgfotodlg> m_jpgfotodlg;
     std::unique_ptr<Ttiteldlg> m_titeldlg;
     std::unique_ptr<Tfamiliedlg> m_familiedlg;

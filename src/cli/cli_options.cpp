@@ -7,7 +7,7 @@ namespace {
 
 const std::set<std::string> kValueOptions = {"data",  "family", "selected",  "today",   "now",  "password",
                                              "width", "word",   "reference", "history", "click",
-                                             "press", "find",   "again", "steps"};
+                                             "press", "find",   "again", "steps", "offset", "keys", "goto"};
 const std::set<std::string> kFlagOptions = {"save", "close", "up", "match-case"};
 
 }  // namespace

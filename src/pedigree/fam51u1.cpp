@@ -153,7 +153,9 @@ void TForm1::buildMenus() {
     QAction* verwantschap = bar->addAction("&Verwantschap");
     verwantschap->setObjectName("Verwantschap1");
     connect(verwantschap, &QAction::triggered, this, &TForm1::VerwantschapClick);
-    bar->addAction("&Fotoalbum")->setObjectName("Fotoalbum1");
+    QAction* fotoalbum = bar->addAction("&Fotoalbum");
+    fotoalbum->setObjectName("Fotoalbum1");
+    connect(fotoalbum, &QAction::triggered, this, &TForm1::Fotoalbum1Click);
 
     QMenu* opties = bar->addMenu("&Opties");
     opties->setObjectName("Opties1");
@@ -330,6 +332,10 @@ void TForm1::FormKeyDown(int key) {
 }
 
 void TForm1::FotoClick() { showPhotosOf(m_session.selectedPerson); }
+
+void TForm1::Fotoalbum1Click() {
+    if (m_dialogs.album2dlg && m_dialogs.album2dlg->exec() == QDialog::Accepted) vulkwartierstaat();
+}
 
 void TForm1::AnderefamilieClick() {
     if (m_dialogs.familiedlg->exec() != QDialog::Accepted) return;

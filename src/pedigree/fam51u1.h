@@ -58,6 +58,7 @@ public:
     void AboutQLMClick();
     void AboutauteurClick();
     void FotoClick();
+    void Fotoalbum1Click();
     void PersoonsgegevensClick();
     void VerwantschapClick();
     void AfstammelingenClick();
