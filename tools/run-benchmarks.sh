@@ -9,7 +9,7 @@
 set -eu
 build_dir=$(cd "$1" && pwd)
 repetitions=${BENCH_REPETITIONS:-5}
-programs="store_bench pedigree_bench selection_bench relationship_bench descendants_bench timeline_bench jpeg_bench startup_bench"
+programs="store_bench pedigree_bench selection_bench relationship_bench descendants_bench timeline_bench jpeg_bench album_bench startup_bench"
 
 export QT_QPA_PLATFORM=offscreen
 runtime=$(mktemp -d)
@@ -68,3 +68,16 @@ awk -F, '
         printf "12-megapixel JPEG decoded: %.1f ms, libjpeg called bare %.1f ms: %.2f times as long\n",
                $column["ours_ms"], $column["bare_ms"], $column["ratio"]
     }' "$build_dir/bench-jpeg_bench.csv"
+
+# The album benchmark places a page of twenty 12-megapixel photos as the album
+# does and decodes the same files bare at full size on one thread, in turn;
+# it also gives how far the memory rose for each and what paging back costs.
+awk -F, '
+    $1 == "name" { for (i = 1; i <= NF; i++) { name = $i; gsub(/"/, "", name); column[name] = i } }
+    $1 ~ /BM_AlbumPageAgainstTwentyBareFullDecodes(\/[^"]*)?_median"$/ && ("ratio" in column) && $column["ratio"] > 0 {
+        printf "Album page of twenty 12-megapixel photos: %.1f ms, twenty bare full decodes on one thread %.1f ms: %.2f times as long; memory rose %.1f MiB against %.1f MiB\n",
+               $column["album_ms"], $column["bare_ms"], $column["ratio"], $column["album_peak_MiB"], $column["bare_peak_MiB"]
+    }
+    $1 ~ /BM_AlbumPageSeenBefore(\/[^"]*)?_median"$/ {
+        printf "Album page seen before (thumbnails kept): %.3f %s\n", $3, $5
+    }' "$build_dir/bench-album_bench.csv"

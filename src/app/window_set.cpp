@@ -30,6 +30,7 @@ void WindowSet::createOtherWindows() {
     m_foto2dlg = std::make_unique<Tfoto2dlg>(m_session, owner);
     m_aboutdlg = std::make_unique<TAboutdlg>(m_session, m_sound, owner);
     m_auteurdlg = std::make_unique<Tauteurdlg>(m_session, owner);
+    m_album2dlg = std::make_unique<Talbum2dlg>(m_session, m_prompt, *this, owner);
     m_jpgfotodlg = std::make_unique<Tjpgfotodlg>(m_session, m_prompt, owner);
     m_titeldlg = std::make_unique<Ttiteldlg>(m_session, owner);
     m_familiedlg = std::make_unique<Tfamiliedlg>(m_session, m_prompt, owner);
@@ -48,6 +49,7 @@ void WindowSet::createOtherWindows() {
                                   .aantallendlg = m_aantallendlg.get(),
                                   .aboutdlg = m_aboutdlg.get(),
                                   .auteurdlg = m_auteurdlg.get(),
+                                  .album2dlg = m_album2dlg.get(),
                                   .titeldlg = m_titeldlg.get(),
                                   .help = this};
 }

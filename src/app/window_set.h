@@ -19,6 +19,7 @@
 #include "persons/huwdlg.h"
 #include "persons/wijzigdlg.h"
 #include "photos/fam5u15.h"
+#include "photos/album2dlg.h"
 #include "photos/foto2dlg.h"
 #include "photos/fotodlg.h"
 #include "photos/frame_widths_dialog.h"
@@ -45,7 +46,8 @@ class WindowSet : public PersonPicker,
                   public HelpViewer,
                   public AncestorIdentifier,
                   public FrameWidthsDialog,
-                  public LargeViewer {
+                  public LargeViewer,
+                  public AlbumPhotoViewer {
 public:
     WindowSet(Session& session, Prompt& prompt, const std::filesystem::path& dataDirectory);
 
@@ -74,6 +76,9 @@ public:
     // The large view, for photo management, which is made before it.
     void showLargePhoto(char letter) override { m_foto2dlg->showPhoto(letter); }
 
+    // The single photo viewer, for the album.
+    void showAlbumPhoto(const std::filesystem::path& file) override { m_jpgfotodlg->showFile(file); }
+
     Tfoto2dlg& largeView() { return *m_foto2dlg; }
     Tjpgfotodlg& singlePhotoViewer() { return *m_jpgfotodlg; }
 
@@ -100,6 +105,7 @@ private:
     std::unique_ptr<Tfoto2dlg> m_foto2dlg;
     std::unique_ptr<TAboutdlg> m_aboutdlg;
     std::unique_ptr<Tauteurdlg> m_auteurdlg;
+    std::unique_ptr<Talbum2dlg> m_album2dlg;
     std::unique_ptr<Tjpgfotodlg> m_jpgfotodlg;
     std::unique_ptr<Ttiteldlg> m_titeldlg;
     std::unique_ptr<Tfamiliedlg> m_familiedlg;

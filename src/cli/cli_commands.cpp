@@ -36,6 +36,7 @@ const std::map<std::string, CommandInfo>& commands() {
         {"slides", {cliSlides, 1}},
         {"photos", {cliPhotos, 1}},
         {"photo", {cliPhoto, 1}},
+        {"album", {cliAlbum, 0}},
         {"counts", {cliCounts, 0}},
         {"jpeg", {cliJpeg, 1, false}},
     };
@@ -44,7 +45,7 @@ const std::map<std::string, CommandInfo>& commands() {
 
 // Options typed as UTF-8 that the family files hold as Windows-1252.
 bool convertTextOptions(CliArguments& arguments, std::string& error) {
-    for (const char* name : {"family", "password", "word", "find"}) {
+    for (const char* name : {"family", "password", "word", "find", "goto"}) {
         const auto found = arguments.options.find(name);
         if (found == arguments.options.end()) continue;
         const auto ansi = utf8ToAnsi(found->second);

@@ -153,7 +153,9 @@ void TForm1::buildMenus() {
     QAction* verwantschap = bar->addAction("&Verwantschap");
     verwantschap->setObjectName("Verwantschap1");
     connect(verwantschap, &QAction::triggered, this, &TForm1::VerwantschapClick);
-    bar->addAction("&Fotoalbum")->setObjectName("Fotoalbum1");
+    QAction* fotoalbum = bar->addAction("&Fotoalbum");
+    fotoalbum->setObjectName("Fotoalbum1");
+    connect(fotoalbum, &QAction::triggered, this, &TForm1::Fotoalbum1Click);
 
     QMenu* opties = bar->addMenu("&Opties");
     opties->setObjectName("Opties1");
@@ -337,6 +339,10 @@ void TForm1::FotosenBijschriftenClick() {
     m_dialogs.fotoinvoerdlg->exec();
     // Photos may have come or gone, and another person may be selected.
     vulkwartierstaat();
+}
+
+void TForm1::Fotoalbum1Click() {
+    if (m_dialogs.album2dlg && m_dialogs.album2dlg->exec() == QDialog::Accepted) vulkwartierstaat();
 }
 
 void TForm1::AnderefamilieClick() {

@@ -59,6 +59,7 @@ public:
     void AboutauteurClick();
     void FotoClick();
     void FotosenBijschriftenClick();
+    void Fotoalbum1Click();
     void PersoonsgegevensClick();
     void VerwantschapClick();
     void AfstammelingenClick();

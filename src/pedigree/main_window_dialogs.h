@@ -28,6 +28,8 @@ struct MainWindowDialogs {
     QDialog* aantallendlg = nullptr;
     QDialog* aboutdlg = nullptr;
     QDialog* auteurdlg = nullptr;
+    // Answers Accepted when it made another person the selected person.
+    QDialog* album2dlg = nullptr;
     QDialog* titeldlg = nullptr;
     HelpViewer* help = nullptr;
 };

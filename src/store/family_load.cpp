@@ -87,6 +87,7 @@ void startEmpty(Session& session) {
     session.familyLock.reset();
     session.selection.restart(session.selectedPerson);
     session.photoRestart = true;
+    session.albumPageOffset = 0;
 }
 
 }  // namespace

@@ -95,6 +95,9 @@ struct Session {
     char currentPhotoLetter = 'A';
     // The photo the slide viewer or the large view showed last.
     std::filesystem::path currentPhotoFile;
+    // The number of album photos before the album's page; kept between
+    // openings, 0 again for every family loaded.
+    int albumPageOffset = 0;
 
     Colour pedigreeColour = kDefaultPedigreeColour;
     Colour childrenColour = kDefaultChildrenColour;

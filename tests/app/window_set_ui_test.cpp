@@ -72,8 +72,8 @@ TEST_F(WholeProgram, WindowsAreCreatedInTheProgramsOrder) {
     }
     EXPECT_EQ(order, (QStringList{"wijzigdlg", "selectiedlg", "zoekdlg", "datadlg", "aantallendlg", "fotodlg",
                                   "tijdas1dlg", "histasdlg", "relatiedlg", "identdlg", "afstamdlg", "huwdlg",
-                                  "fotoinvoerdlg", "foto2dlg", "aboutdlg", "auteurdlg", "jpgfotodlg", "titeldlg",
-                                  "familiedlg", "raamdlg"}));
+                                  "fotoinvoerdlg", "foto2dlg", "aboutdlg", "auteurdlg", "album2dlg", "jpgfotodlg",
+                                  "titeldlg", "familiedlg", "raamdlg"}));
 }
 
 TEST_F(WholeProgram, TheTitleComesOnceAndTheMenusOpenTheShellWindows) {
@@ -110,6 +110,17 @@ TEST_F(WholeProgram, TheMenuReachesTheSelectionWindowAndBack) {
     whenModal([](QDialog* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
     windows->mainWindow().findChild<QAction*>("Selectie1")->trigger();
     EXPECT_EQ(self(), "Jan  Dorkum");
+}
+
+TEST_F(WholeProgram, APersonChosenInThePhotoAlbumIsShownInThePedigree) {
+    testing::writeBytes(dir / "VDORKUM/fam002a.jpg", {});
+    prompt.buttons = {Button::Yes};
+    whenModal([](QDialog* dialog) {
+        EXPECT_EQ(dialog->objectName(), "album2dlg");
+        QTest::mouseClick(dialog->findChild<QWidget*>("Im1"), Qt::LeftButton);
+    });
+    windows->mainWindow().findChild<QAction*>("Fotoalbum1")->trigger();
+    EXPECT_EQ(self(), "Anna  Smit");
 }
 
 TEST_F(WholeProgram, NewPersonOpensTheEditWindowAtTheNextNumber) {
