@@ -14,32 +14,17 @@
 #include <thread>
 #include <vector>
 
-#include <jpeglib.h>
 #include <malloc.h>
 
 #include "photos/album_thumbnails.h"
 #include "photos/photo_album.h"
-#include "support/jpeg_maker.h"
+#include "bench_photos.h"
 #include "support/temp_dir.h"
 
 namespace {
 
 using namespace brinox;
 using Clock = std::chrono::steady_clock;
-
-// Smooth gradients with a little noise, as a photo has, different for each
-// photo: all-flat blocks would make the entropy decoding unrealistically cheap.
-std::vector<std::uint8_t> photo(std::uint32_t seed) {
-    const auto fill = [seed](int x, int y) {
-        std::uint32_t noise = static_cast<std::uint32_t>(x) * 2654435761u ^ static_cast<std::uint32_t>(y) * 40503u;
-        noise = (noise ^ (noise >> 15) ^ seed) * 2246822519u;
-        const int n = static_cast<int>(noise >> 27) - 16;
-        const auto channel = [n](int value) { return static_cast<std::uint8_t>(std::clamp(value + n, 0, 255)); };
-        return testing::Rgb{channel(x * 255 / 4000), channel(y * 255 / 3000),
-                            channel(static_cast<int>(seed * 11 % 128) + (x - y) / 40)};
-    };
-    return testing::makeJpeg(4000, 3000, fill, {.quality = 90});
-}
 
 // The twenty photos, written once for the whole run.
 const std::vector<std::filesystem::path>& photos() {
@@ -50,37 +35,19 @@ const std::vector<std::filesystem::path>& photos() {
             char name[16];
             std::snprintf(name, sizeof name, "fam%03dA.jpg", i);
             written.push_back(dir / name);
-            testing::writeBytes(written.back(), photo(static_cast<std::uint32_t>(i)));
+            testing::writeBytes(written.back(), bench::photoLikeJpeg(static_cast<std::uint32_t>(i)));
         }
         return written;
     }();
     return files;
 }
 
-// libjpeg as its own example uses it: default error handling, one row a call.
+// The whole file read, then decoded by libjpeg called bare.
 void decodeBare(const std::filesystem::path& file, std::vector<std::uint8_t>& rgb) {
-    const std::vector<std::uint8_t> jpeg = testing::fileBytes(file);
-    jpeg_decompress_struct cinfo{};
-    jpeg_error_mgr errors{};
-    cinfo.err = jpeg_std_error(&errors);
-    jpeg_create_decompress(&cinfo);
-    jpeg_mem_src(&cinfo, jpeg.data(), jpeg.size());
-    jpeg_read_header(&cinfo, TRUE);
-    cinfo.out_color_space = JCS_RGB;
-    jpeg_start_decompress(&cinfo);
-    rgb.resize(std::size_t{cinfo.output_width} * cinfo.output_height * 3);
-    while (cinfo.output_scanline < cinfo.output_height) {
-        JSAMPROW row = rgb.data() + std::size_t{cinfo.output_scanline} * cinfo.output_width * 3;
-        jpeg_read_scanlines(&cinfo, &row, 1);
-    }
-    jpeg_finish_decompress(&cinfo);
-    jpeg_destroy_decompress(&cinfo);
+    bench::decodeBare(testing::fileBytes(file), rgb);
 }
 
-double median(std::vector<double> times) {
-    std::nth_element(times.begin(), times.begin() + static_cast<long>(times.size() / 2), times.end());
-    return times[times.size() / 2];
-}
+using bench::median;
 
 double timed(auto&& run) {
     const auto start = Clock::now();
