@@ -1,6 +1,8 @@
 #include "photos/photo_captions.h"
 
 #include "photos/caption_file.h"
+#include "store/arrange_journal.h"
+#include "store/family_files.h"
 #include "store/io_errors.h"
 #include "store/save_command.h"
 
@@ -17,6 +19,13 @@ LinkOutcome linkCaption(Session& session, Prompt& prompt, const std::string& key
     if (!AskPassword(session, prompt)) {
         inform(prompt, "Alleen als U het wachtwoord kent,\nkan tekst aan het plaatje \nworden gekoppeld");
         return LinkOutcome::NoPassword;
+    }
+    // An arrange cut short after its commit still has to put its caption
+    // file in place: finished later, it would undo this link.
+    if (const auto unfinished = finishInterruptedArrange(familyFiles(session.dataDirectory, session.familyCode),
+                                                         *session.fileCalls)) {
+        reportIoError(prompt, unfinished->error, unfinished->file);
+        return LinkOutcome::Failed;
     }
     const auto path = captionFilePath(session);
     auto read = readCaptionFile(path, *session.fileCalls);

@@ -8,6 +8,7 @@
 #include <cerrno>
 
 #include "photos/photo_arrange.h"
+#include "photos/photo_captions.h"
 #include "photos/photo_family.h"
 #include "store/family_files.h"
 #include "support/failing_calls.h"
@@ -93,6 +94,37 @@ TEST(ArrangeCrash, StoppedOrFailingBeforeAnyFileCallTheNextLoadFindsOldOrNewWhol
         }
         EXPECT_GT(firstNew, 1);
     }
+}
+
+// A disk that stays in trouble: every call from the k-th on fails.
+class FailingFrom : public FileCalls {
+public:
+    explicit FailingFrom(int at) : m_at(at) {}
+
+protected:
+    int before(FileCall) override { return ++m_calls >= m_at ? EIO : 0; }
+
+private:
+    int m_at, m_calls = 0;
+};
+
+TEST(ArrangeCrash, ACaptionLinkedAfterAnUnfinishedArrangeIsNotUndoneByItsCompletion) {
+    PhotoFamily family;
+    const auto files = familyFiles(family.dir.path(), "SMIT");
+    int committedFailures = 0;
+    for (int at = 1; at < 100; ++at) {
+        family.writePhotos();
+        FailingFrom full(at);
+        ScriptedPrompt prompt;
+        if (arrangeWith(family, full, prompt) == 0) break;
+        if (!std::filesystem::exists(files.arrangeJournal)) continue;
+        ++committedFailures;
+        family.session.fileCalls = &systemFileCalls();
+        EXPECT_EQ(linkCaption(family.session, prompt, "001A", "Nieuw"), LinkOutcome::Linked);
+        EXPECT_EQ(loadAndLook(family), "caption of A: Nieuw") << "call " << at;
+        EXPECT_EQ(family.order(), "BCA") << "call " << at;
+    }
+    EXPECT_GT(committedFailures, 0);
 }
 
 TEST(ArrangeCrash, AJournalNamingAnythingButThePersonsPhotosIsNotFollowed) {
