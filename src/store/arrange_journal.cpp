@@ -198,10 +198,14 @@ std::optional<RenameFailure> renamePhotos(const FamilyFiles& files, const PhotoR
     }
     if (const int error = syncFolders(files, calls)) return abandon(error, files.directory);
 
-    const int error = writeFileAtomically(files.arrangeJournal, bytes, calls);
-    // The journal may be in place although flushing the folder failed: then
-    // the change is committed all the same.
-    if (error != 0 && !isPresent(files.arrangeJournal)) return abandon(error, files.arrangeJournal);
+    if (const int error = writeFileAtomically(files.arrangeJournal, bytes, calls)) {
+        if (!isPresent(files.arrangeJournal)) return abandon(error, files.arrangeJournal);
+        // In place but perhaps not yet on the disk: moving photos now, a
+        // crash could lose the journal with half of them moved. The next
+        // load or arrange finishes the change, or clears it away when the
+        // journal did not survive, and then nothing had moved.
+        return failure(error, files.arrangeJournal, true);
+    }
     return installCommitted(files, *journal, calls);
 }
 
