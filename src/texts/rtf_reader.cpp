@@ -207,13 +207,14 @@ private:
         }
         if (state.destination == Destination::Skip || state.destination == Destination::ObjectSkip) return;
         if (destinationWord(word)) return;
-        if (state.destination == Destination::FontTable) return fontTableWord(word, parameter);
-        if (state.destination == Destination::ColourTable) return colourTableWord(word, parameter);
+        // Font names may hold any character too.
         if (word == "u") return unicodeCharacter(parameter);
         if (word == "uc") {
             state.skipAfterUnicode = std::clamp(parameter, 0L, kMaxSkipAfterUnicode);
             return;
         }
+        if (state.destination == Destination::FontTable) return fontTableWord(word, parameter);
+        if (state.destination == Destination::ColourTable) return colourTableWord(word, parameter);
         if (word == "par") return paragraphEnd();
         if (word == "deff") {
             m_defaultFont = parameter;

@@ -41,7 +41,7 @@ Paragraph paragraph(Alignment alignment, std::initializer_list<std::pair<std::st
 TEST(Rtf, WritingAndReadingBackKeepsEveryFormatAndCharacter) {
     const CharFormat plain{"Times New Roman"};
     CharFormat all{"Arial", 21, true, true, true, true, Rgb{255, 0, 128}};
-    CharFormat odd{"Fönt {x}; \\y", 1, false, true, false, false, Rgb{0, 0, 0}};
+    CharFormat odd{"Fönt č {x}; \\y", 1, false, true, false, false, Rgb{0, 0, 0}};
     CharFormat nameless{"", 3276};
     const RichText document{{
         paragraph(Alignment::Left, {{"Plain text, ", plain}, {"all of it", all}}),
