@@ -13,23 +13,6 @@ constexpr std::array<char32_t, 32> kHighControls = {
     0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
-char32_t codePointOf(unsigned char byte) {
-    if (byte >= 0x80 && byte <= 0x9F && kHighControls[byte - 0x80] != 0) {
-        return kHighControls[byte - 0x80];
-    }
-    return byte;
-}
-
-std::optional<unsigned char> byteOf(char32_t cp) {
-    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<unsigned char>(cp);
-    for (unsigned i = 0; i < kHighControls.size(); ++i) {
-        if (kHighControls[i] == cp) return static_cast<unsigned char>(0x80 + i);
-    }
-    // The undefined bytes travel as the C1 code points of the same value.
-    if (cp >= 0x80 && cp <= 0x9F && kHighControls[cp - 0x80] == 0) return static_cast<unsigned char>(cp);
-    return std::nullopt;
-}
-
 void appendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
         out += static_cast<char>(cp);
@@ -103,10 +86,27 @@ unsigned char baseLetter(unsigned char upper) {
 
 }  // namespace
 
+char32_t windows1252ToUnicode(std::uint8_t byte) {
+    if (byte >= 0x80 && byte <= 0x9F && kHighControls[byte - 0x80] != 0) {
+        return kHighControls[byte - 0x80];
+    }
+    return byte;
+}
+
+std::optional<std::uint8_t> unicodeToWindows1252(char32_t cp) {
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<std::uint8_t>(cp);
+    for (unsigned i = 0; i < kHighControls.size(); ++i) {
+        if (kHighControls[i] == cp) return static_cast<std::uint8_t>(0x80 + i);
+    }
+    // The undefined bytes travel as the C1 code points of the same value.
+    if (cp >= 0x80 && cp <= 0x9F && kHighControls[cp - 0x80] == 0) return static_cast<std::uint8_t>(cp);
+    return std::nullopt;
+}
+
 std::string ansiToUtf8(std::string_view ansi) {
     std::string out;
     out.reserve(ansi.size() + ansi.size() / 8);
-    for (char c : ansi) appendUtf8(out, codePointOf(static_cast<unsigned char>(c)));
+    for (char c : ansi) appendUtf8(out, windows1252ToUnicode(static_cast<unsigned char>(c)));
     return out;
 }
 
@@ -116,7 +116,7 @@ std::optional<std::string> utf8ToAnsi(std::string_view utf8) {
     for (size_t pos = 0; pos < utf8.size();) {
         const auto cp = nextCodePoint(utf8, pos);
         if (!cp) return std::nullopt;
-        const auto byte = byteOf(*cp);
+        const auto byte = unicodeToWindows1252(*cp);
         if (!byte) return std::nullopt;
         out += static_cast<char>(*byte);
     }

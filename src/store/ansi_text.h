@@ -4,12 +4,18 @@
 // these functions convert at the edges (windows, command-line output) and
 // compare them the way a Dutch user expects.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 
 namespace brinox {
+
+// One Windows-1252 byte as its character, and back; the five bytes
+// Windows-1252 leaves undefined are the C1 code points of the same value.
+char32_t windows1252ToUnicode(std::uint8_t byte);
+std::optional<std::uint8_t> unicodeToWindows1252(char32_t character);
 
 // Windows-1252 bytes to UTF-8. The five bytes that Windows-1252 leaves
 // undefined map to the C1 code points of the same value, so nothing is lost.

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "texts/windows_1252.h"
+#include "store/ansi_text.h"
 
 namespace brinox {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "texts/windows_1252.h"
+#include "store/ansi_text.h"
 
 namespace brinox {
 
