@@ -15,6 +15,8 @@ namespace brinox {
 // One Windows-1252 byte as its character, and back; the five bytes
 // Windows-1252 leaves undefined are the C1 code points of the same value.
 char32_t windows1252ToUnicode(std::uint8_t byte);
+// Appends `character` to `out` as UTF-8.
+void appendUtf8(std::string& out, char32_t character);
 std::optional<std::uint8_t> unicodeToWindows1252(char32_t character);
 
 // Windows-1252 bytes to UTF-8. The five bytes that Windows-1252 leaves

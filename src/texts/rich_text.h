@@ -14,6 +14,8 @@
 #include <string_view>
 #include <vector>
 
+#include "store/ansi_text.h"
+
 namespace brinox {
 
 enum class Alignment { Left, Center, Right, Justify };
@@ -65,8 +67,6 @@ inline constexpr char32_t kReplacementCharacter = 0xFFFD;
 // Adds one character in the given format, extending the last run when its
 // format is the same.
 void appendCharacter(Paragraph& paragraph, char32_t character, const CharFormat& format);
-
-void appendUtf8(std::string& out, char32_t character);
 
 // The characters of valid UTF-8; empty when the text is not valid UTF-8
 // (overlong forms, surrogates and values beyond U+10FFFF included).
