@@ -37,6 +37,10 @@ const std::map<std::string, CommandInfo>& commands() {
         {"photos", {cliPhotos, 1}},
         {"photo", {cliPhoto, 1}},
         {"album", {cliAlbum, 0}},
+        {"lifetexts", {cliLifeTexts, 1}},
+        {"lifetext", {cliLifeText, 1}},
+        {"lifesave", {cliLifeSave, 1}},
+        {"lifedelete", {cliLifeDelete, 1}},
         {"counts", {cliCounts, 0}},
         {"jpeg", {cliJpeg, 1, false}},
     };
@@ -110,7 +114,13 @@ int openFamily(CliContext& context) {
 
 int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
     std::string error;
-    auto split = splitArguments(arguments, error);
+    auto split = splitArguments(arguments, error, TextOption::Pair);
+    // "lifesave" takes --text with one value, "photos" with two.
+    if (!split || split->words.empty() || split->words.front() != "photos") {
+        std::string singleError;
+        auto single = splitArguments(arguments, singleError, TextOption::Single);
+        if (single && !single->words.empty() && single->words.front() == "lifesave") split = std::move(single);
+    }
     if (!split || !convertTextOptions(*split, error)) {
         err << error << '\n';
         return kExitUsage;

@@ -33,6 +33,10 @@ int cliSlides(CliContext& context, const std::vector<std::string>& words);
 int cliPhotos(CliContext& context, const std::vector<std::string>& words);
 int cliPhoto(CliContext& context, const std::vector<std::string>& words);
 int cliAlbum(CliContext& context, const std::vector<std::string>& words);
+int cliLifeTexts(CliContext& context, const std::vector<std::string>& words);
+int cliLifeText(CliContext& context, const std::vector<std::string>& words);
+int cliLifeSave(CliContext& context, const std::vector<std::string>& words);
+int cliLifeDelete(CliContext& context, const std::vector<std::string>& words);
 int cliCounts(CliContext& context, const std::vector<std::string>& words);
 // Needs no family: whether the file is a photo the program can show, and its size.
 int cliJpeg(CliContext& context, const std::vector<std::string>& words);

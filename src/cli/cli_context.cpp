@@ -1,5 +1,7 @@
 #include "cli/cli_context.h"
 
+#include "store/ansi_text.h"
+
 namespace brinox {
 
 std::optional<std::string> CliContext::option(const std::string& name) const {
@@ -17,6 +19,12 @@ std::optional<std::pair<std::string, std::string>> CliContext::optionPair(const 
 int CliContext::usage(const std::string& message) {
     err << message << '\n';
     return kExitUsage;
+}
+
+int CliContext::fileError(std::size_t from) {
+    const auto& shown = prompt.shownTexts();
+    for (std::size_t i = from; i < shown.size(); ++i) err << ansiToUtf8(shown[i]) << '\n';
+    return kExitFileError;
 }
 
 std::optional<RecordNo> CliContext::recordArgument(const std::string& text) {

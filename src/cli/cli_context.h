@@ -35,6 +35,9 @@ struct CliContext {
 
     // Prints a usage error to stderr; answers kExitUsage.
     int usage(const std::string& message);
+    // Writing failed: the messages shown since message number `from` go to
+    // stderr too; answers kExitFileError.
+    int fileError(std::size_t from);
     // A record number argument in 1..count, or empty after a usage error.
     std::optional<RecordNo> recordArgument(const std::string& text);
 };

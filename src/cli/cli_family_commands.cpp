@@ -16,9 +16,7 @@ int saveExitCode(CliContext& context, SaveOutcome outcome, std::size_t from) {
         case SaveOutcome::Refused:
         case SaveOutcome::Failed: break;
     }
-    const auto& shown = context.prompt.shownTexts();
-    for (std::size_t i = from; i < shown.size(); ++i) context.err << ansiToUtf8(shown[i]) << '\n';
-    return kExitFileError;
+    return context.fileError(from);
 }
 
 }  // namespace

@@ -8,13 +8,17 @@ namespace {
 const std::set<std::string> kValueOptions = {"data",  "family", "selected",  "today",   "now",  "password",
                                              "width", "word",   "reference", "history", "click",
                                              "press", "find",   "again", "steps", "add", "order", "offset", "keys",
-                                             "goto"};
-const std::set<std::string> kFlagOptions = {"save", "close", "up", "match-case", "delete"};
-const std::set<std::string> kPairOptions = {"text"};
+                                             "goto",  "letter", "import",    "choose"};
+const std::set<std::string> kFlagOptions = {"save", "close", "up", "match-case", "delete", "new", "link", "play"};
 
 }  // namespace
 
-std::optional<CliArguments> splitArguments(const std::vector<std::string>& arguments, std::string& error) {
+std::optional<CliArguments> splitArguments(const std::vector<std::string>& arguments, std::string& error,
+                                           TextOption text) {
+    const auto isPair = [text](const std::string& name) { return name == "text" && text == TextOption::Pair; };
+    const auto takesValue = [text](const std::string& name) {
+        return kValueOptions.count(name) > 0 || (name == "text" && text == TextOption::Single);
+    };
     CliArguments result;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
@@ -30,7 +34,7 @@ std::optional<CliArguments> splitArguments(const std::vector<std::string>& argum
         }
         if (kFlagOptions.count(name) && !value) {
             result.options[name] = "";
-        } else if (kPairOptions.count(name)) {
+        } else if (isPair(name)) {
             const std::size_t needed = value ? 1 : 2;
             if (i + needed >= arguments.size()) {
                 error = "--" + name + " needs two values";
@@ -38,7 +42,7 @@ std::optional<CliArguments> splitArguments(const std::vector<std::string>& argum
             }
             const std::string first = value ? *value : arguments[++i];
             result.pairs[name] = {first, arguments[++i]};
-        } else if (kValueOptions.count(name)) {
+        } else if (takesValue(name)) {
             if (!value) {
                 if (i + 1 >= arguments.size()) {
                     error = "--" + name + " needs a value";

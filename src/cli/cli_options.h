@@ -18,8 +18,12 @@ struct CliArguments {
     std::vector<std::string> words;              // the command and its arguments
 };
 
+// How many values --text takes: a photo's letter and its caption, or a text alone.
+enum class TextOption { Pair, Single };
+
 // Empty with `error` set for an unknown option or a missing value.
-std::optional<CliArguments> splitArguments(const std::vector<std::string>& arguments, std::string& error);
+std::optional<CliArguments> splitArguments(const std::vector<std::string>& arguments, std::string& error,
+                                           TextOption text = TextOption::Pair);
 
 // YYYY-MM-DD of a real date into `moment` (its time of day untouched).
 bool parseDate(const std::string& text, Moment& moment);

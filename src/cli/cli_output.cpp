@@ -46,6 +46,12 @@ void printLine(std::ostream& out, const std::string& key, const std::vector<std:
     printValues(out, key, values);
 }
 
+void printUtf8Line(std::ostream& out, const std::string& key, const std::vector<std::string>& values) {
+    out << key;
+    for (const auto& value : values) out << '\t' << escapeValue(value);
+    out << '\n';
+}
+
 CliPrompt::CliPrompt(std::ostream& out, std::optional<std::string> password)
     : m_out(out), m_password(std::move(password)) {}
 

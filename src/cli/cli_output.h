@@ -15,6 +15,9 @@ namespace brinox {
 void printLine(std::ostream& out, const std::string& key, std::initializer_list<std::string> values);
 void printLine(std::ostream& out, const std::string& key, const std::vector<std::string>& values);
 
+// The same for values that are UTF-8 already.
+void printUtf8Line(std::ostream& out, const std::string& key, const std::vector<std::string>& values);
+
 // A value with "\n", "\t" and "\\" written as two characters.
 std::string escapeValue(const std::string& utf8);
 

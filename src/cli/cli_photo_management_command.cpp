@@ -43,13 +43,6 @@ void printWindow(CliContext& context, const PhotoManager& manager) {
     }
 }
 
-// The messages shown since `from` go to stderr too when writing failed.
-int failed(CliContext& context, std::size_t from) {
-    const auto& shown = context.prompt.shownTexts();
-    for (std::size_t i = from; i < shown.size(); ++i) context.err << ansiToUtf8(shown[i]) << '\n';
-    return kExitFileError;
-}
-
 int exitCodeOf(ArrangeOutcome outcome) {
     switch (outcome) {
         case ArrangeOutcome::NoPassword: return kExitUsage;
@@ -133,7 +126,7 @@ int cliPhotos(CliContext& context, const std::vector<std::string>& words) {
     if (order) code = setOrderAndArrange(manager, *order);
     if (text) code = pickAndLink(context, manager, text->first[0], text->second);
     printWindow(context, manager);
-    return code == kExitFileError ? failed(context, before) : code;
+    return code == kExitFileError ? context.fileError(before) : code;
 }
 
 }  // namespace brinox

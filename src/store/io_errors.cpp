@@ -19,6 +19,7 @@ std::string systemErrorText(int error) {
         case ENOTDIR: return "Een deel van het pad is geen map";
         case EISDIR: return "Dit is een map, geen bestand";
         case EBADMSG: return "De inhoud van het bestand is onbruikbaar";
+        case EFBIG: return "Het bestand is te groot";
         case ENAMETOOLONG: return "De bestandsnaam is te lang";
         case EMFILE:
         case ENFILE: return "Te veel geopende bestanden";
