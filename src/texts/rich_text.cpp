@@ -51,4 +51,13 @@ std::optional<std::u32string> decodeUtf8(std::string_view text) {
     return out;
 }
 
+void endParagraph(RichText& document, Paragraph& paragraph, const CharFormat& format) {
+    if (document.paragraphs.size() + 1 >= kMaxParagraphs) {
+        appendCharacter(paragraph, kLineSeparator, format);
+        return;
+    }
+    document.paragraphs.push_back(std::move(paragraph));
+    paragraph = {};
+}
+
 }  // namespace brinox

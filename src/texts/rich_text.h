@@ -64,6 +64,15 @@ struct RichText {
 inline constexpr char32_t kLineSeparator = 0x2028;
 inline constexpr char32_t kReplacementCharacter = 0xFFFD;
 
+// No life description comes near this many paragraphs; beyond it a
+// paragraph end becomes a line break, so that a hostile file cannot make
+// millions of them while its text is still kept whole.
+inline constexpr std::size_t kMaxParagraphs = 100000;
+
+// Ends `paragraph` (moving it into the document) and starts a new one;
+// with kMaxParagraphs reached, adds a line break in `format` instead.
+void endParagraph(RichText& document, Paragraph& paragraph, const CharFormat& format);
+
 // Adds one character in the given format, extending the last run when its
 // format is the same.
 void appendCharacter(Paragraph& paragraph, char32_t character, const CharFormat& format);

@@ -216,6 +216,10 @@ private:
         if (state.destination == Destination::FontTable) return fontTableWord(word, parameter);
         if (state.destination == Destination::ColourTable) return colourTableWord(word, parameter);
         if (word == "par") return paragraphEnd();
+        // Table rows, pages and sections end the paragraph they close; a
+        // paragraph mark right before them already did.
+        if ((word == "row" || word == "page" || word == "sect") && !m_paragraph.text.empty()) return paragraphEnd();
+        if (word == "cell" || word == "nestcell") return character(U'\t', false);
         if (word == "deff") {
             m_defaultFont = parameter;
             return;
@@ -376,8 +380,7 @@ private:
         flushSurrogate();
         if (top().destination != Destination::Text) return;
         m_paragraph.alignment = top().alignment;
-        m_document.paragraphs.push_back(std::move(m_paragraph));
-        m_paragraph = {};
+        endParagraph(m_document, m_paragraph, currentFormat());
     }
 
     // The format of the current run is built once and reused while the
@@ -462,8 +465,7 @@ std::optional<RichText> readPlainText(std::span<const std::uint8_t> bytes) {
             continue;
         }
         if (c == U'\r' && i + 1 < characters.size() && characters[i + 1] == U'\n') ++i;
-        document.paragraphs.push_back(std::move(paragraph));
-        paragraph = {};
+        endParagraph(document, paragraph, format);
     }
     if (!paragraph.text.empty()) document.paragraphs.push_back(std::move(paragraph));
     return document;

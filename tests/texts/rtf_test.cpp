@@ -1,5 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <string_view>
 
@@ -68,6 +74,28 @@ TEST(Rtf, WriterGivesTheSameBytesEveryTime) {
               "}\r\n");
 }
 
+// What another reader makes of our files: the same text, the styles around the same words.
+TEST(Rtf, AnotherReaderSeesOurTextAndStyles) {
+    if (std::system("unrtf --version >/dev/null 2>&1") != 0) GTEST_SKIP() << "unrtf is not installed";
+    const CharFormat red{"Arial", 20, false, false, false, false, Rgb{255, 0, 0}};
+    const RichText document{{paragraph(Alignment::Left, {{"Jan ", CharFormat{"Arial"}},
+                                                         {"vet", CharFormat{"Arial", 24, true}},
+                                                         {" €č", red},
+                                                         {"schuin", CharFormat{"Arial", 24, false, true}}})}};
+    const auto file = std::filesystem::temp_directory_path() / ("brinox-unrtf-" + std::to_string(::getpid()) + ".rtf");
+    std::ofstream(file, std::ios::binary) << writeRtf(document);
+    std::string html;
+    if (FILE* pipe = ::popen(("unrtf --html '" + file.string() + "' 2>/dev/null").c_str(), "r")) {
+        char buffer[4096];
+        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) html.append(buffer, n);
+        ::pclose(pipe);
+    }
+    std::filesystem::remove(file);
+    for (const char* piece : {"Jan ", "<b>vet</b>", "<font color=\"#ff0000\"> &euro;&#269;</font>", "<i>schuin</i>"}) {
+        EXPECT_NE(html.find(piece), std::string::npos) << piece << "\n" << html;
+    }
+}
+
 TEST(Rtf, ReadsWhatOtherEditorsWrite) {
     struct Case {
         std::string_view input;
@@ -92,6 +120,8 @@ TEST(Rtf, ReadsWhatOtherEditorsWrite) {
         {"{\\rtf1 \\u269?\\uc2\\u-10179xx\\u-8704\\'3f\\'3fz\\uc0\\u8364 ;}", "č😀z€;"},
         // Every \par ends a paragraph; the last starts no empty one.
         {"{\\rtf1 a\\par\\par b\\par}", "a||b"},
+        // Table cells become tabs; rows, pages and sections end a paragraph once.
+        {"{\\rtf1 \\trowd a\\cell b\\cell\\row c\\par\\page d\\sect}", "a\tb\t|c|d"},
     };
     for (const auto& c : cases) EXPECT_EQ(texts(rtf(c.input)), c.texts) << c.input;
 
@@ -124,6 +154,15 @@ TEST(Rtf, HostileInputLoadsWithoutHarm) {
     std::string huge = "{\\rtf1";
     huge.resize(kRichTextFileLimit + 1, ' ');
     EXPECT_FALSE(readRtf(bytesOf(huge)));
+
+    // Millions of paragraph marks: the paragraphs stop at the cap, the text stays.
+    std::string marks = "{\\rtf1 ";
+    for (int i = 0; i < 3000000; ++i) marks += "\\par";
+    marks += " end}";
+    const RichText many = rtf(marks);
+    EXPECT_EQ(many.paragraphs.size(), kMaxParagraphs);
+    EXPECT_TRUE(many.paragraphs.back().text.ends_with("end"));
+    EXPECT_EQ(readPlainText(bytesOf(std::string(3000000, '\n')))->paragraphs.size(), kMaxParagraphs);
 }
 
 TEST(Rtf, PlainTextEndsParagraphsAtEveryLineEnd) {
