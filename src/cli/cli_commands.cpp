@@ -41,6 +41,8 @@ const std::map<std::string, CommandInfo>& commands() {
         {"lifetext", {cliLifeText, 1}},
         {"lifesave", {cliLifeSave, 1}},
         {"lifedelete", {cliLifeDelete, 1}},
+        {"gedcom-export", {cliGedcomExport, 1}},
+        {"gedcom-import", {cliGedcomImport, 1, false}},
         {"counts", {cliCounts, 0}},
         {"jpeg", {cliJpeg, 1, false}},
     };

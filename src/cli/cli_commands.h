@@ -37,6 +37,9 @@ int cliLifeTexts(CliContext& context, const std::vector<std::string>& words);
 int cliLifeText(CliContext& context, const std::vector<std::string>& words);
 int cliLifeSave(CliContext& context, const std::vector<std::string>& words);
 int cliLifeDelete(CliContext& context, const std::vector<std::string>& words);
+int cliGedcomExport(CliContext& context, const std::vector<std::string>& words);
+// Needs no open family: --family names the new one.
+int cliGedcomImport(CliContext& context, const std::vector<std::string>& words);
 int cliCounts(CliContext& context, const std::vector<std::string>& words);
 // Needs no family: whether the file is a photo the program can show, and its size.
 int cliJpeg(CliContext& context, const std::vector<std::string>& words);

@@ -60,4 +60,23 @@ void endParagraph(RichText& document, Paragraph& paragraph, const CharFormat& fo
     paragraph = {};
 }
 
+std::string plainText(const RichText& document) {
+    std::string text;
+    std::string lineSeparator;
+    appendUtf8(lineSeparator, kLineSeparator);
+    for (std::size_t i = 0; i < document.paragraphs.size(); ++i) {
+        if (i > 0) text += '\n';
+        const std::string& own = document.paragraphs[i].text;
+        for (std::size_t at = 0; at < own.size();) {
+            if (own.compare(at, lineSeparator.size(), lineSeparator) == 0) {
+                text += '\n';
+                at += lineSeparator.size();
+            } else {
+                text += own[at++];
+            }
+        }
+    }
+    return text;
+}
+
 }  // namespace brinox

@@ -77,6 +77,10 @@ void endParagraph(RichText& document, Paragraph& paragraph, const CharFormat& fo
 // format is the same.
 void appendCharacter(Paragraph& paragraph, char32_t character, const CharFormat& format);
 
+// The whole text as UTF-8: a line feed between paragraphs and for each line
+// break within one.
+std::string plainText(const RichText& document);
+
 // The characters of valid UTF-8; empty when the text is not valid UTF-8
 // (overlong forms, surrogates and values beyond U+10FFFF included).
 std::optional<std::u32string> decodeUtf8(std::string_view text);
