@@ -8,6 +8,7 @@
 
 #include "gedcom/gedcom_dates.h"
 #include "gedcom/import_losses.h"
+#include "photos/caption_file.h"
 #include "store/ansi_text.h"
 
 namespace brinox {
@@ -118,15 +119,21 @@ private:
         for (int r = 1; r <= highest; ++r) persons().erase(RecordNo(r));
     }
 
-    // UTF-8 as Windows-1252, "?" for what it cannot hold.
-    std::string ansi(std::string_view utf8, const std::string& who) {
+    // UTF-8 as Windows-1252: "?" for what it cannot hold, a blank for a tab.
+    static std::string ansi(std::string_view utf8, bool& lost) {
         std::string out;
-        bool lost = false;
         for (char32_t c : decodeUtf8(utf8).value_or(U"?")) {
             const auto byte = c == U'\t' ? std::optional<std::uint8_t>(' ') : unicodeToWindows1252(c);
-            lost |= !byte || (c < 0x20 && c != U'\t');
-            out += (byte && c >= 0x20) || c == U'\t' ? static_cast<char>(*byte) : '?';
+            const bool kept = byte && (c >= 0x20 || c == U'\t');
+            lost |= !kept;
+            out += kept ? static_cast<char>(*byte) : '?';
         }
+        return out;
+    }
+
+    std::string ansi(std::string_view utf8, const std::string& who) {
+        bool lost = false;
+        std::string out = ansi(utf8, lost);
         if (lost) m_losses.add(Loss::Characters, who);
         return out;
     }
@@ -151,17 +158,28 @@ private:
             if (line.level != 1) continue;
             if (line.tag == "SEX") sex(line.value, stored, who);
             if (line.tag == "BIRT" || line.tag == "DEAT") event(record, i, stored, who);
-            if (line.tag == "NOTE") {
-                const auto found = m_notes.find(line.value);
-                notes.push_back(found != m_notes.end() ? found->second : line.value);
-                inline_.push_back(found == m_notes.end());
-            }
+            if (line.tag == "NOTE") note(line.value, notes, inline_);
             if (line.tag == "OBJE") attachment(record, i, r, who);
             if (!kPersonTags.count(line.tag)) m_losses.add(Loss::UnknownTag, line.tag);
             else if (line.tag != "NOTE" && line.tag != "OBJE") unknownBelow(record, i, line.tag);
         }
         persons().putRecord(r, stored);
         lifeNotes(notes, inline_, r, who);
+    }
+
+    // A note written in place, or one of the note records; a pointer to a
+    // note the file does not hold is damage, counted as such.
+    void note(const std::string& value, std::vector<std::string>& notes, std::vector<bool>& inline_) {
+        const bool pointer = value.size() > 2 && value.front() == '@' && value.back() == '@';
+        if (!pointer) {
+            notes.push_back(value);
+            inline_.push_back(true);
+        } else if (const auto found = m_notes.find(value); found != m_notes.end()) {
+            notes.push_back(found->second);
+            inline_.push_back(false);
+        } else {
+            m_losses.add(Loss::UnknownTag, "NOTE " + value.substr(0, 20));
+        }
     }
 
     void name(const GedcomRecord& record, PersonRecord& stored) {
@@ -184,9 +202,12 @@ private:
             if (const std::string s = firstValue(parts, 2, "SURN"); !s.empty() && surname.empty()) surname = s;
             break;
         }
-        const std::string who = trimmed(given + " " + surname);
-        stored.firstNames = fitted(ansi(given, who), kNameCapacity, Loss::LongName, who);
-        stored.familyName = fitted(ansi(surname, who), kNameCapacity, Loss::LongName, who);
+        bool lost = false;
+        const std::string first = ansi(given, lost), family = ansi(surname, lost);
+        const std::string who = trimmed(first + " " + family);
+        if (lost) m_losses.add(Loss::Characters, who);
+        stored.firstNames = fitted(first, kNameCapacity, Loss::LongName, who);
+        stored.familyName = fitted(family, kNameCapacity, Loss::LongName, who);
     }
 
     void sex(const std::string& value, PersonRecord& stored, const std::string& who) {
@@ -278,7 +299,8 @@ private:
         }
         const std::string letter = photo ? std::string(1, static_cast<char>('A' + count)) : std::string();
         ++count;
-        const std::string caption = photo ? ansi(m.title, who) : std::string();
+        const std::string caption =
+            photo ? fitted(ansi(m.title, who), kCaptionTextWidth, Loss::LongCaption, who) : std::string();
         m_result.files.push_back({r, letter, photo ? ".jpg" : ".WAV", *source, caption});
     }
 
@@ -368,6 +390,7 @@ private:
                 if (sub.level == 2 && !(line.tag == "EVEN" && sub.tag == "TYPE")) m_losses.add(Loss::UnknownTag, sub.tag);
             }
         }
+        m_familyOf.emplace(record.xref, std::pair(husband, wife));
         if (!husband || !wife) return;
         for (int entry = 1; entry <= UnionTable::kLast; ++entry) {
             if (m_result.unions[entry].inUse()) continue;
@@ -375,7 +398,6 @@ private:
                                       static_cast<std::uint8_t>(married || !steady ? 1 : 0), 0};
             break;
         }
-        m_familyOf.emplace(record.xref, std::pair(husband, wife));
     }
 
     // Children listed in a family, else through the family they name.

@@ -11,6 +11,7 @@ const std::array<const char*, kLossKinds> kLabels = {
     "Namen langer dan 50 tekens, ingekort",
     "Tekens die Brinox niet kan bewaren, vervangen door ?",
     "Notities langer dan twee regels van 80 tekens, bewaard als levensbeschrijving",
+    "Bijschriften langer dan 100 tekens, ingekort",
     "Personen met meer dan vijf relaties (alle bewaard)",
     "Onzekere of onleesbare data, bewaard voor zover mogelijk",
     "Geslacht onbekend, opgeslagen als man",

@@ -13,6 +13,7 @@ enum class Loss {
     LongName,        // a name cut to 50 characters
     Characters,      // characters Windows-1252 cannot hold, stored as "?"
     LongNote,        // notes beyond two lines of 80, kept as a life description
+    LongCaption,     // a photo title cut to 100 characters
     ManyUnions,      // more than five unions of one person (all kept)
     Dates,           // approximate or unreadable dates: what could be held
     Sex,             // neither M nor F: stored as a man
@@ -23,7 +24,7 @@ enum class Loss {
     UnreadableLine,  // lines that are no GEDCOM
 };
 
-inline constexpr std::size_t kLossKinds = 11;
+inline constexpr std::size_t kLossKinds = 12;
 
 class ImportLosses {
 public:
