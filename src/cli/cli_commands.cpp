@@ -38,6 +38,7 @@ const std::map<std::string, CommandInfo>& commands() {
         {"photo", {cliPhoto, 1}},
         {"album", {cliAlbum, 0}},
         {"counts", {cliCounts, 0}},
+        {"voice", {cliVoice, 1}},
         {"jpeg", {cliJpeg, 1, false}},
     };
     return table;

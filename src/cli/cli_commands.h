@@ -34,6 +34,7 @@ int cliPhotos(CliContext& context, const std::vector<std::string>& words);
 int cliPhoto(CliContext& context, const std::vector<std::string>& words);
 int cliAlbum(CliContext& context, const std::vector<std::string>& words);
 int cliCounts(CliContext& context, const std::vector<std::string>& words);
+int cliVoice(CliContext& context, const std::vector<std::string>& words);
 // Needs no family: whether the file is a photo the program can show, and its size.
 int cliJpeg(CliContext& context, const std::vector<std::string>& words);
 

@@ -8,8 +8,8 @@ namespace {
 const std::set<std::string> kValueOptions = {"data",  "family", "selected",  "today",   "now",  "password",
                                              "width", "word",   "reference", "history", "click",
                                              "press", "find",   "again", "steps", "add", "order", "offset", "keys",
-                                             "goto"};
-const std::set<std::string> kFlagOptions = {"save", "close", "up", "match-case", "delete"};
+                                             "goto", "choose"};
+const std::set<std::string> kFlagOptions = {"save", "close", "up", "match-case", "delete", "link", "play"};
 const std::set<std::string> kPairOptions = {"text"};
 
 }  // namespace

@@ -72,7 +72,7 @@ TEST_F(WholeProgram, WindowsAreCreatedInTheProgramsOrder) {
     }
     EXPECT_EQ(order, (QStringList{"wijzigdlg", "selectiedlg", "zoekdlg", "datadlg", "aantallendlg", "fotodlg",
                                   "tijdas1dlg", "histasdlg", "relatiedlg", "identdlg", "afstamdlg", "huwdlg",
-                                  "fotoinvoerdlg", "foto2dlg", "aboutdlg", "auteurdlg", "album2dlg", "jpgfotodlg",
+                                  "fotoinvoerdlg", "foto2dlg", "aboutdlg", "wavdlg", "auteurdlg", "album2dlg", "jpgfotodlg",
                                   "titeldlg", "familiedlg", "raamdlg"}));
 }
 
