@@ -90,10 +90,10 @@ TEST_F(WholeProgram, TheTitleComesOnceAndTheMenusOpenTheShellWindows) {
     };
     escaping([this] { windows->mainWindow().showTitle(); });
     escaping([this] { windows->mainWindow().showTitle(); });  // seen once: not again
-    for (const char* entry : {"Aantallen1", "AboutQLM1", "Aboutauteur1", "FotosenBijschriften1"}) {
+    for (const char* entry : {"Aantallen1", "AboutQLM1", "Aboutauteur1", "FotosenBijschriften1", "Stemfragment2"}) {
         escaping([&] { windows->mainWindow().findChild<QAction*>(entry)->trigger(); });
     }
-    EXPECT_EQ(opened, (QStringList{"titeldlg", "aantallendlg", "aboutdlg", "auteurdlg", "fotoinvoerdlg"}));
+    EXPECT_EQ(opened, (QStringList{"titeldlg", "aantallendlg", "aboutdlg", "auteurdlg", "fotoinvoerdlg", "wavdlg"}));
 }
 
 TEST_F(WholeProgram, TheMenuReachesTheSelectionWindowAndBack) {

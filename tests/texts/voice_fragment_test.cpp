@@ -8,7 +8,6 @@
 #include <memory>
 
 #include "support/failing_calls.h"
-#include "support/fake_picker.h"
 #include "support/fake_sound_player.h"
 #include "texts/voice_family.h"
 
@@ -166,18 +165,6 @@ TEST_F(VoiceWindow, PlaysOnlyWhatThePlayButtonAllowsAndLetsGoOfASoundOnlyWhenItI
     EXPECT_EQ(sound.played.back(), family.other);
     open(2, family.other).play();  // and not without a fragment
     EXPECT_EQ(sound.played.size(), 2u);
-}
-
-TEST_F(VoiceWindow, AnotherPersonIsChosenFromTheSelectedOne) {
-    FakePicker picker(family.session);
-    picker.choices = {"2"};
-    open(1).choosePerson(picker);
-    EXPECT_EQ(picker.lastReference(), RecordNo(1));
-    EXPECT_EQ(family.session.selectedPerson, RecordNo(2));
-    EXPECT_EQ(voice.caption(), "Stemfragment van 2  Anna Smit");
-    voice.choosePerson(picker);  // cancelled
-    EXPECT_EQ(family.session.selectedPerson, RecordNo(2));
-    EXPECT_EQ(voice.status(), "geen WAV-file geselecteerd");
 }
 
 }  // namespace

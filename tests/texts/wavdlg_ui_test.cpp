@@ -62,6 +62,7 @@ TEST_F(VoiceDialog, ShowsThePersonLinksAChosenFileAndLeavesAPlayingSoundAlone) {
     picker.choices = {"1"};
     button("selbtn")->click();
     EXPECT_EQ(sound.closes, 1);
+    EXPECT_EQ(picker.lastReference(), RecordNo(2));
     EXPECT_EQ(window.windowTitle(), "Stemfragment van 1  Gerrit Dorkum");
     EXPECT_EQ(text("tekstlabel"), "gestopt");
     EXPECT_EQ(prompt.shown, Texts{});

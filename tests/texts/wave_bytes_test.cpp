@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "support/temp_dir.h"
 #include "texts/wave_maker.h"
 
 namespace brinox::testing {
@@ -31,14 +30,6 @@ TEST(WaveBytes, OnlyThePadByteAfterOddSoundDataIsTakenOut) {
                               std::vector<std::uint8_t>{'R', 'I', 'F', 'F'}, std::vector<std::uint8_t>{}}) {
         EXPECT_EQ(waveWithoutPadByte(plain), std::nullopt) << plain.size();
     }
-}
-
-TEST(WaveBytes, AFileIsReadOnlyWhenItIsARegularFile) {
-    TempDir dir;
-    writeBytes(dir / "oneven.wav", makeWave(8, 7));
-    EXPECT_EQ(waveFileWithoutPadByte(dir / "oneven.wav")->size(), makeWave(8, 7).size() - 1);
-    EXPECT_EQ(waveFileWithoutPadByte(dir.path()), std::nullopt);
-    EXPECT_EQ(waveFileWithoutPadByte(dir / "geen.wav"), std::nullopt);
 }
 
 }  // namespace
