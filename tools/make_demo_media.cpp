@@ -4,7 +4,8 @@
 //
 // reads the persons of DEMO_DIR/VDORKUM/VDORKUM.da1 (see make_demo_family)
 // and writes DEMO_DIR/VDORKUM/famNNNL.jpg with their captions in
-// DEMO_DIR/VDORKUM/VDORKUM.tx1, and SHIPPED_DIR/blanco.jpg (the photo album's
+// DEMO_DIR/VDORKUM/VDORKUM.tx1, the voice fragment of Gerrit (12) as
+// DEMO_DIR/VDORKUM/fam012.WAV, and SHIPPED_DIR/blanco.jpg (the photo album's
 // empty cell) and SHIPPED_DIR/qlm.wav (the About window's sound).
 // Every picture is painted here in code and shows nobody real; the output is
 // the same bytes on every run.
@@ -81,6 +82,8 @@ const std::vector<DemoPhoto> kPhotos = {
 const char* const kFamilyCode = "VDORKUM";
 constexpr int kQuality = 80;
 constexpr int kSampleRate = 22050;
+constexpr int kVoiceRate = 11025;
+constexpr int kVoicePerson = 12;
 
 void check(bool condition, const std::string& what) {
     if (!condition) throw std::runtime_error(what);
@@ -152,10 +155,13 @@ int main(int argc, char* argv[]) {
         Canvas blanco(160, 120, {0, 0, 0});
         drawPlaceholder(blanco);
         write(files.directory / (std::string(kFamilyCode) + ".tx1"), encodeCaptions(captions), total);
+        // Written as the voice window writes a new fragment: ".WAV".
+        const auto fragment = files.directory / ("fam" + PersonKey(RecordNo(kVoicePerson)) + ".WAV");
+        write(fragment, encodeWav(voice(kVoiceRate), kVoiceRate), total);
         write(shipped / "blanco.jpg", encodeJpeg(blanco, kQuality), total);
         write(shipped / "qlm.wav", encodeWav(chime(kSampleRate), kSampleRate), total);
         std::cout << kPhotos.size() << " photos and " << captions.size() << " captions written to "
-                  << files.directory.string() << ", blanco.jpg and qlm.wav to " << shipped.string() << "; " << total
+                  << files.directory.string() << " with a voice fragment, blanco.jpg and qlm.wav to " << shipped.string() << "; " << total
                   << " bytes in all\n";
     } catch (const std::exception& e) {
         std::cerr << "make_demo_media: " << e.what() << '\n';

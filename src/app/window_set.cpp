@@ -29,6 +29,7 @@ void WindowSet::createOtherWindows() {
         [this](const std::string& caption) { m_form1.setWindowTitle(toQt(caption)); }, owner);
     m_foto2dlg = std::make_unique<Tfoto2dlg>(m_session, owner);
     m_aboutdlg = std::make_unique<TAboutdlg>(m_session, m_sound, owner);
+    m_wavdlg = std::make_unique<Twavdlg>(m_session, m_prompt, m_sound, *this, owner);
     m_auteurdlg = std::make_unique<Tauteurdlg>(m_session, owner);
     m_album2dlg = std::make_unique<Talbum2dlg>(m_session, m_prompt, *this, owner);
     m_jpgfotodlg = std::make_unique<Tjpgfotodlg>(m_session, m_prompt, owner);
@@ -51,6 +52,7 @@ void WindowSet::createOtherWindows() {
                                   .auteurdlg = m_auteurdlg.get(),
                                   .album2dlg = m_album2dlg.get(),
                                   .titeldlg = m_titeldlg.get(),
+                                  .wavdlg = m_wavdlg.get(),
                                   .help = this};
 }
 

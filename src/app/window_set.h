@@ -31,6 +31,7 @@
 #include "store/familiedlg.h"
 #include "store/prompt.h"
 #include "store/session.h"
+#include "texts/wavdlg.h"
 #include "timeline/histasdlg.h"
 #include "timeline/tijdas1dlg.h"
 #include "widgets/desktop_opener.h"
@@ -104,6 +105,7 @@ private:
     std::unique_ptr<Tfotoinvoerdlg> m_fotoinvoerdlg;
     std::unique_ptr<Tfoto2dlg> m_foto2dlg;
     std::unique_ptr<TAboutdlg> m_aboutdlg;
+    std::unique_ptr<Twavdlg> m_wavdlg;
     std::unique_ptr<Tauteurdlg> m_auteurdlg;
     std::unique_ptr<Talbum2dlg> m_album2dlg;
     std::unique_ptr<Tjpgfotodlg> m_jpgfotodlg;

@@ -44,6 +44,7 @@ const std::map<std::string, CommandInfo>& commands() {
         {"gedcom-export", {cliGedcomExport, 1}},
         {"gedcom-import", {cliGedcomImport, 1, false}},
         {"counts", {cliCounts, 0}},
+        {"voice", {cliVoice, 1}},
         {"jpeg", {cliJpeg, 1, false}},
     };
     return table;

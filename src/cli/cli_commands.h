@@ -41,6 +41,7 @@ int cliGedcomExport(CliContext& context, const std::vector<std::string>& words);
 // Needs no open family: --family names the new one.
 int cliGedcomImport(CliContext& context, const std::vector<std::string>& words);
 int cliCounts(CliContext& context, const std::vector<std::string>& words);
+int cliVoice(CliContext& context, const std::vector<std::string>& words);
 // Needs no family: whether the file is a photo the program can show, and its size.
 int cliJpeg(CliContext& context, const std::vector<std::string>& words);
 

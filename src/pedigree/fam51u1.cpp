@@ -197,6 +197,7 @@ void TForm1::buildPopupMenu() {
     connect(addEntry(tijdas, "metwereldgebeuren1", "met wereldgebeuren"), &QAction::triggered, this,
             &TForm1::metwereldgebeurenClick);
     Stemfragment1 = addEntry(PopupMenu1, "Stemfragment1", "Stemfragment");
+    connect(Stemfragment1, &QAction::triggered, this, &TForm1::StemfragmentClick);
     Levensbeschrijving1 = addEntry(PopupMenu1, "Levensbeschrijving1", "Levensbeschrijving");
     PopupMenu1->addSeparator();
     connect(addEntry(PopupMenu1, "WijzigPersoonsgegevens1", "Wijzig Persoonsgegevens"), &QAction::triggered, this,
@@ -210,7 +211,8 @@ void TForm1::buildPopupMenu() {
     connect(addEntry(extras, "FotosenBijschriften1", "Foto's en Bijschriften"), &QAction::triggered, this,
             &TForm1::FotosenBijschriftenClick);
     addEntry(extras, "Levensbeschrijving2", "Levensbeschrijving");
-    addEntry(extras, "Stemfragment2", "Stemfragment");
+    connect(addEntry(extras, "Stemfragment2", "Stemfragment"), &QAction::triggered, this,
+            &TForm1::Stemfragment2Click);
 }
 
 void TForm1::applyColours() {
@@ -338,6 +340,18 @@ void TForm1::FotosenBijschriftenClick() {
     if (m_session.persons.count() < 1 || !m_dialogs.fotoinvoerdlg) return;
     m_dialogs.fotoinvoerdlg->exec();
     // Photos may have come or gone, and another person may be selected.
+    vulkwartierstaat();
+}
+
+void TForm1::StemfragmentClick() {
+    if (m_session.persons.count() < 1 || !m_dialogs.wavdlg) return;
+    m_dialogs.wavdlg->exec();
+}
+
+void TForm1::Stemfragment2Click() {
+    if (m_session.persons.count() < 1 || !m_dialogs.wavdlg) return;
+    m_dialogs.wavdlg->exec();
+    // A fragment may have come or gone, and another person may be selected.
     vulkwartierstaat();
 }
 

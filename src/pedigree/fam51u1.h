@@ -59,6 +59,8 @@ public:
     void AboutauteurClick();
     void FotoClick();
     void FotosenBijschriftenClick();
+    void StemfragmentClick();
+    void Stemfragment2Click();
     void Fotoalbum1Click();
     void PersoonsgegevensClick();
     void VerwantschapClick();

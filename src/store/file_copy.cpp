@@ -41,16 +41,17 @@ int copyContent(int in, int out, FileCalls& calls) {
     }
 }
 
-int copyOpened(int in, const std::filesystem::path& target, FileCalls& calls) {
+std::optional<CopyFailure> copyOpened(int in, const std::filesystem::path& target, FileCalls& calls) {
     struct stat status {};
-    if (calls.fstat(in, &status) != 0) return errno;
-    if (!S_ISREG(status.st_mode)) return EINVAL;
+    if (calls.fstat(in, &status) != 0) return CopyFailure{CopyStep::Open, errno};
+    if (!S_ISREG(status.st_mode)) return CopyFailure{CopyStep::Open, EINVAL};
     const int out = calls.open(target, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW, 0644);
-    if (out < 0) return errno;
+    if (out < 0) return CopyFailure{CopyStep::Open, errno};
     int error = copyContent(in, out, calls);
     if (error == 0 && calls.fsync(out) != 0) error = errno;
     if (calls.close(out) != 0 && error == 0) error = errno;
-    return error;
+    if (error != 0) return CopyFailure{CopyStep::Copy, error};
+    return std::nullopt;
 }
 
 // Gives the finished copy its name, never over a file that has it.
@@ -75,9 +76,9 @@ int copyToNewFile(const std::filesystem::path& source, const std::filesystem::pa
     // Opening a pipe must not wait for a writer.
     const int in = calls.open(source, O_RDONLY | O_NONBLOCK);
     if (in < 0) return errno;
-    const int error = copyOpened(in, target, calls);
+    const auto failure = copyOpened(in, target, calls);
     calls.close(in);
-    return error;
+    return failure ? failure->error : 0;
 }
 
 int copyIntoPlace(const std::filesystem::path& source, const std::filesystem::path& target, FileCalls& calls) {
@@ -95,6 +96,26 @@ int copyIntoPlace(const std::filesystem::path& source, const std::filesystem::pa
     error = errno;
     calls.unlink(target);
     return error;
+}
+
+std::optional<CopyFailure> copyOver(const std::filesystem::path& source, const std::filesystem::path& target,
+                                    FileCalls& calls) {
+    // The source is opened first: it may be the temporary file a cut-short
+    // copy left, which is removed below.
+    const int in = calls.open(source, O_RDONLY | O_NONBLOCK);
+    if (in < 0) return CopyFailure{CopyStep::Open, errno};
+    const auto temporary = pendingName(target);
+    if (isPresent(temporary)) calls.unlink(temporary);
+    auto failure = copyOpened(in, temporary, calls);
+    calls.close(in);
+    if (!failure && calls.rename(temporary, target) != 0) failure = CopyFailure{CopyStep::Copy, errno};
+    if (failure) {
+        if (isPresent(temporary)) calls.unlink(temporary);
+        return failure;
+    }
+    // The new file is in place but not known to last: said so, as a failure.
+    if (calls.syncDirectory(target.parent_path()) != 0) return CopyFailure{CopyStep::Copy, errno};
+    return std::nullopt;
 }
 
 }  // namespace brinox

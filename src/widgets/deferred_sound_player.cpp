@@ -4,6 +4,8 @@
 #include <QLibrary>
 #include <system_error>
 
+#include "texts/wave_bytes.h"
+
 namespace brinox {
 
 DeferredSoundPlayer::DeferredSoundPlayer()
@@ -15,9 +17,7 @@ DeferredSoundPlayer::DeferredSoundPlayer(std::filesystem::path module) : m_modul
 // The module stays loaded for the rest of the run, so the player's code is still there.
 DeferredSoundPlayer::~DeferredSoundPlayer() = default;
 
-void DeferredSoundPlayer::play(const std::filesystem::path& file) {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(file, ec)) return;
+SoundPlayer* DeferredSoundPlayer::player() {
     if (!m_tried) {
         m_tried = true;
         using Make = SoundPlayer* (*)();
@@ -25,11 +25,31 @@ void DeferredSoundPlayer::play(const std::filesystem::path& file) {
             QLibrary::resolve(QString::fromStdString(m_module.string()), "brinoxMakeSoundPlayer"));
         if (make) m_player.reset(make());
     }
-    if (m_player) m_player->play(file);
+    return m_player.get();
+}
+
+void DeferredSoundPlayer::play(const std::filesystem::path& file) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(file, ec) || !player()) return;
+    if (auto corrected = waveFileWithoutPadByte(file)) {
+        m_player->playBytes(std::move(*corrected));
+    } else {
+        m_player->play(file);
+    }
+}
+
+void DeferredSoundPlayer::playBytes(std::vector<std::uint8_t> wave) {
+    if (player()) m_player->playBytes(std::move(wave));
 }
 
 void DeferredSoundPlayer::stop() {
     if (m_player) m_player->stop();
+}
+
+bool DeferredSoundPlayer::stopped() const { return m_player && m_player->stopped(); }
+
+void DeferredSoundPlayer::close() {
+    if (m_player) m_player->close();
 }
 
 }  // namespace brinox

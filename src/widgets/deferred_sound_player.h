@@ -18,13 +18,21 @@ public:
     explicit DeferredSoundPlayer(std::filesystem::path module);
     ~DeferredSoundPlayer() override;
 
+    // A WAV file with a pad byte after odd-length sound data is played from
+    // memory without that byte (see texts/wave_bytes.h).
     void play(const std::filesystem::path& file) override;
+    void playBytes(std::vector<std::uint8_t> wave) override;
     void stop() override;
+    bool stopped() const override;
+    void close() override;
 
     // Whether the module has been loaded and gave a player.
     bool loaded() const { return m_player != nullptr; }
 
 private:
+    // The module's player, loaded at the first call; null without the module.
+    SoundPlayer* player();
+
     std::filesystem::path m_module;
     bool m_tried = false;
     std::unique_ptr<SoundPlayer> m_player;

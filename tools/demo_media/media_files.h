@@ -35,4 +35,8 @@ std::vector<std::uint8_t> encodeWav(std::span<const std::int16_t> samples, int s
 // About a second of a soft rising three-note chime.
 std::vector<std::int16_t> chime(int sampleRate);
 
+// About two and a half seconds of a voice-like sound: a short sentence
+// without words, for the demo's voice fragment.
+std::vector<std::int16_t> voice(int sampleRate);
+
 }  // namespace brinox::demo
