@@ -34,6 +34,10 @@ public:
     std::optional<std::filesystem::path> chooseFile(const std::string&, const std::string&) override {
         return std::nullopt;
     }
+    std::optional<std::filesystem::path> chooseSaveFile(const std::string&, const std::string&,
+                                                        const std::string&) override {
+        return std::nullopt;
+    }
 };
 
 // `text` followed by `filler` repeated until it is `size` characters long.

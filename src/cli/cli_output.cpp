@@ -83,6 +83,11 @@ FontChoice CliPrompt::chooseFont(const FontChoice& preset) { return preset; }
 
 std::optional<std::filesystem::path> CliPrompt::chooseFile(const std::string&, const std::string&) { return m_file; }
 
+std::optional<std::filesystem::path> CliPrompt::chooseSaveFile(const std::string&, const std::string&,
+                                                               const std::string&) {
+    return m_file;
+}
+
 void CliPrompt::print(const Shown& shown) { printLine(m_out, "message", {kindWord(shown.kind), shown.text}); }
 
 void CliPrompt::release() {

@@ -37,6 +37,8 @@ public:
     FontChoice chooseFont(const FontChoice& preset) override;
     // Answers with the file set by answerFilesWith, or cancels.
     std::optional<std::filesystem::path> chooseFile(const std::string& caption, const std::string& filter) override;
+    std::optional<std::filesystem::path> chooseSaveFile(const std::string& caption, const std::string& filter,
+                                                        const std::string& suggested) override;
     void answerFilesWith(std::filesystem::path file) { m_file = std::move(file); }
 
     // While holding, messages are kept instead of printed.

@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QShortcut>
 
+#include "gedcom/gedcom_menu.h"
 #include "pedigree/main_commands.h"
 #include "pedigree/pedigree_layout.h"
 #include "persons/datadlg.h"
@@ -133,6 +134,11 @@ void TForm1::buildMenus() {
     connect(addEntry(bestand, "Selectiebijopstart1", "Selectie bij opstart"), &QAction::triggered, this,
             &TForm1::SelectiebijopstartClick);
     connect(addEntry(bestand, "Opbergen1", "Opbergen"), &QAction::triggered, this, &TForm1::OpbergenClick);
+    bestand->addSeparator();
+    connect(addEntry(bestand, "ExporteerGEDCOM1", "Exporteer GEDCOM..."), &QAction::triggered, this,
+            &TForm1::ExporteerGEDCOMClick);
+    connect(addEntry(bestand, "ImporteerGEDCOM1", "Importeer GEDCOM..."), &QAction::triggered, this,
+            &TForm1::ImporteerGEDCOMClick);
     bestand->addSeparator();
     connect(addEntry(bestand, "Aantallen1", "Aantallen"), &QAction::triggered, this, &TForm1::AantallenClick);
     bestand->addSeparator();
@@ -362,12 +368,23 @@ void TForm1::Fotoalbum1Click() {
 void TForm1::AnderefamilieClick() {
     if (m_dialogs.familiedlg->exec() != QDialog::Accepted) return;
     if (!mayLeaveFamily(m_session, m_prompt)) return;
-    const std::string code = m_dialogs.familiedlg->chosenCode();
+    switchToFamily(m_dialogs.familiedlg->chosenCode());
+}
+
+void TForm1::switchToFamily(const std::string& code) {
     setWindowTitle(toQt(familyCaption(code)));
     m_partnerLabel.clear();
     Label7->clear();
     openFamily(m_session, m_prompt, code);
     vulkwartierstaat();
+}
+
+void TForm1::ExporteerGEDCOMClick() { exportGedcomFromMenu(m_session, m_prompt, currentMoment()); }
+
+void TForm1::ImporteerGEDCOMClick() {
+    const auto code = importGedcomFromMenu(m_session, m_prompt);
+    if (!code) return;
+    switchToFamily(*code);
 }
 
 std::optional<RecordNo> TForm1::pickPerson() {

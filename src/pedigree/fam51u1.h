@@ -41,6 +41,8 @@ public:
     void Label7MouseDown(Qt::MouseButton button);
 
     void AnderefamilieClick();
+    void ExporteerGEDCOMClick();
+    void ImporteerGEDCOMClick();
     void SelectiebijopstartClick();
     void OpbergenClick();
     void AantallenClick();
@@ -76,6 +78,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Opens the family `code` in place of the current one.
+    void switchToFamily(const std::string& code);
     void FormCreate(const std::filesystem::path& dataDirectory);
     void buildPedigreeArea();
     void buildChildrenArea();

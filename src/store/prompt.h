@@ -54,6 +54,11 @@ public:
     // after a "|": "plaatjes (*.JPG)|*.JPG|alle files (*.*)|*.*". Answers the
     // chosen file; nothing when cancelled.
     virtual std::optional<std::filesystem::path> chooseFile(const std::string& caption, const std::string& filter) = 0;
+
+    // The file-save dialog, with the filter as above, offering `suggested`
+    // as the name. Answers the file to write; nothing when cancelled.
+    virtual std::optional<std::filesystem::path> chooseSaveFile(const std::string& caption, const std::string& filter,
+                                                                const std::string& suggested) = 0;
 };
 
 inline void inform(Prompt& prompt, const std::string& text) {

@@ -124,4 +124,12 @@ std::optional<std::filesystem::path> QtPrompt::chooseFile(const std::string& cap
     return std::filesystem::path(QFile::encodeName(chosen).toStdString());
 }
 
+std::optional<std::filesystem::path> QtPrompt::chooseSaveFile(const std::string& caption, const std::string& filter,
+                                                              const std::string& suggested) {
+    const QString chosen = QFileDialog::getSaveFileName(QApplication::activeWindow(), toQt(caption), toQt(suggested),
+                                                        qtFilter(filter));
+    if (chosen.isEmpty()) return std::nullopt;
+    return std::filesystem::path(QFile::encodeName(chosen).toStdString());
+}
+
 }  // namespace brinox

@@ -16,6 +16,8 @@ public:
     Colour chooseColour(Colour preset) override;
     FontChoice chooseFont(const FontChoice& preset) override;
     std::optional<std::filesystem::path> chooseFile(const std::string& caption, const std::string& filter) override;
+    std::optional<std::filesystem::path> chooseSaveFile(const std::string& caption, const std::string& filter,
+                                                        const std::string& suggested) override;
 };
 
 }  // namespace brinox

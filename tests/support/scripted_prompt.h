@@ -64,6 +64,11 @@ public:
         files.pop_front();
         return answer;
     }
+
+    std::optional<std::filesystem::path> chooseSaveFile(const std::string& caption, const std::string& filter,
+                                                        const std::string&) override {
+        return chooseFile(caption, filter);
+    }
 };
 
 using Texts = std::vector<std::string>;
