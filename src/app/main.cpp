@@ -7,6 +7,7 @@
 #include "app/program_options.h"
 #include "app/first_paint.h"
 #include "app/window_set.h"
+#include "store/shipped_files.h"
 #include "widgets/hint_switch.h"
 #include "widgets/qt_prompt.h"
 
@@ -22,6 +23,9 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "%s\n", error.c_str());
         return 1;
     }
+
+    brinox::placeMissingShippedFiles(
+        brinox::installedShareFolder(QCoreApplication::applicationDirPath().toStdString()), options->dataDirectory);
 
     QTranslator qtDutch;
     if (qtDutch.load("qtbase_nl", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {

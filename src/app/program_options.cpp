@@ -1,6 +1,15 @@
 #include "app/program_options.h"
 
+#include <cstdlib>
+
 namespace brinox {
+
+std::filesystem::path userDataFolder() {
+    const char* dataHome = std::getenv("XDG_DATA_HOME");
+    if (dataHome && *dataHome == '/') return std::filesystem::path(dataHome) / "brinox";
+    const char* home = std::getenv("HOME");
+    return std::filesystem::path(home ? home : "/") / ".local" / "share" / "brinox";
+}
 
 std::optional<ProgramOptions> parseProgramOptions(const std::vector<std::string>& arguments, std::string& error) {
     ProgramOptions options;
@@ -12,10 +21,13 @@ std::optional<ProgramOptions> parseProgramOptions(const std::vector<std::string>
             options.dataDirectory = std::filesystem::absolute(arguments[++i], ec);
         } else if (argument.rfind("--data=", 0) == 0) {
             options.dataDirectory = std::filesystem::absolute(argument.substr(7), ec);
+        } else if (argument == "--user-data") {
+            options.dataDirectory = userDataFolder();
+            std::filesystem::create_directories(options.dataDirectory, ec);
         } else if (argument == "--quit-after-first-paint") {
             options.quitAfterFirstPaint = true;
         } else {
-            error = "onbekende optie: " + argument + "\ngebruik: brinox [--data MAP]";
+            error = "onbekende optie: " + argument + "\ngebruik: brinox [--data MAP | --user-data]";
             return std::nullopt;
         }
     }

@@ -8,9 +8,20 @@
 
 namespace brinox {
 
-DeferredSoundPlayer::DeferredSoundPlayer()
-    : DeferredSoundPlayer(std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) /
-                          "brinox_sound.so") {}
+namespace {
+
+// Beside the program in the build folder; in lib/brinox once installed.
+std::filesystem::path soundModule() {
+    const std::filesystem::path programFolder = QCoreApplication::applicationDirPath().toStdString();
+    const auto beside = programFolder / "brinox_sound.so";
+    std::error_code ec;
+    if (std::filesystem::exists(beside, ec)) return beside;
+    return programFolder.parent_path() / "lib" / "brinox" / "brinox_sound.so";
+}
+
+}  // namespace
+
+DeferredSoundPlayer::DeferredSoundPlayer() : DeferredSoundPlayer(soundModule()) {}
 
 DeferredSoundPlayer::DeferredSoundPlayer(std::filesystem::path module) : m_module(std::move(module)) {}
 
