@@ -60,6 +60,8 @@ public:
     void FotoClick();
     void FotosenBijschriftenClick();
     void Fotoalbum1Click();
+    void LevensbeschrijvingClick();
+    void Levensbeschrijving2Click();
     void PersoonsgegevensClick();
     void VerwantschapClick();
     void AfstammelingenClick();
