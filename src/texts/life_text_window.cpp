@@ -1,7 +1,6 @@
 #include "texts/life_text_window.h"
 
 #include <QFontInfo>
-#include <QGroupBox>
 #include <QPrinter>
 #include <QRadioButton>
 #include <QCheckBox>

@@ -1,9 +1,9 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QPrinter>
 #include <cstdio>
-#include <filesystem>
-#include <string>
 
 #include "store/family_load.h"
 #include "support/family_builder.h"
@@ -15,9 +15,7 @@
 namespace brinox::testing {
 
 // Prints to a PDF file instead of asking for a printer, or cancels.
-class PdfPrinter : public PrinterSetup {
-public:
-    explicit PdfPrinter(std::filesystem::path file) : pdf(std::move(file)) {}
+struct PdfPrinter : PrinterSetup {
     bool setUp(QPrinter& printer) override {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(QString::fromStdString(pdf.string()));
@@ -27,7 +25,6 @@ public:
     bool confirm = true;
 };
 
-// What a command prints on its standard output; empty when it cannot run.
 inline std::string commandOutput(const std::string& command) {
     std::string out;
     if (FILE* pipe = ::popen(command.c_str(), "r")) {
@@ -38,24 +35,8 @@ inline std::string commandOutput(const std::string& command) {
     return out;
 }
 
-inline bool havePdfTools() {
-    return std::system("command -v pdftotext >/dev/null && command -v pdfinfo >/dev/null") == 0;
-}
-
-inline std::string pdfText(const std::filesystem::path& pdf) {
-    return commandOutput("pdftotext -enc UTF-8 '" + pdf.string() + "' -");
-}
-
-inline std::string pdfTitle(const std::filesystem::path& pdf) {
-    const std::string info = commandOutput("pdfinfo -enc UTF-8 '" + pdf.string() + "'");
-    const auto start = info.find("Title:");
-    if (start == std::string::npos) return {};
-    const auto value = info.find_first_not_of(' ', start + 6);
-    return info.substr(value, info.find('\n', value) - value);
-}
-
-// The family VDORKUM with Jan Dorkum (1) and Anna Smit (2), loaded; the
-// texts of Jan are written by each test.
+// The family VDORKUM with Jan Dorkum (1) and Anna Smit (2), loaded; each
+// test writes the texts of Jan it needs.
 struct LifeTextFamily {
     LifeTextFamily() {
         Session family;
@@ -65,29 +46,40 @@ struct LifeTextFamily {
         session.dataDirectory = dir.path();
         session.familyCode = "VDORKUM";
         LoadFamily(session, prompt);
+        printer.pdf = dir / "print.pdf";
     }
 
-    std::filesystem::path text(char letter) const {
-        return dir / ("VDORKUM/fam001" + std::string(1, letter) + ".doc");
-    }
+    std::filesystem::path text(char letter) const { return dir / ("VDORKUM/fam001" + std::string(1, letter) + ".doc"); }
 
-    // Writes each letter's text as Rich Text Format holding "Tekst " + letter.
+    // Each letter's text holds "Tekst " and the letter.
     void writeTexts(const std::string& letters) const {
-        for (const char letter : letters) writeRtfText(letter, "Tekst " + std::string(1, letter));
+        for (const char letter : letters) writeText(letter, "Tekst " + std::string(1, letter));
     }
 
-    void writeRtfText(char letter, const std::string& words) const {
+    void writeText(char letter, const std::string& words, const CharFormat& format = {}) const {
         RichText rich{{Paragraph{}}};
         const std::u32string characters = decodeUtf8(words).value();
-        for (const char32_t c : characters) appendCharacter(rich.paragraphs[0], c, CharFormat{});
+        for (const char32_t c : characters) appendCharacter(rich.paragraphs[0], c, format);
         const std::string bytes = writeRtf(rich);
         writeBytes(text(letter), {bytes.begin(), bytes.end()});
+    }
+
+    // The printed PDF holds `words` and is titled `title`, as poppler reads it.
+    void expectPrinted(const std::string& words, const std::string& title) const {
+        ASSERT_TRUE(std::filesystem::exists(printer.pdf));
+        if (commandOutput("command -v pdfinfo >/dev/null && command -v pdftotext").empty()) {
+            GTEST_SKIP() << "pdftotext and pdfinfo (poppler-utils) are not installed";
+        }
+        const std::string pdf = "'" + printer.pdf.string() + "'";
+        const std::string printed = commandOutput("pdftotext -enc UTF-8 " + pdf + " -");
+        EXPECT_NE(printed.find(words), std::string::npos) << printed;
+        EXPECT_EQ(commandOutput("pdfinfo -enc UTF-8 " + pdf + " | sed -n 's/^Title: *//p'"), title + "\n");
     }
 
     TempDir dir;
     Session session;
     ScriptedPrompt prompt;
-    PdfPrinter printer{dir / "print.pdf"};
+    PdfPrinter printer;
 };
 
 }  // namespace brinox::testing
