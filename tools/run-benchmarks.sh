@@ -86,7 +86,8 @@ awk -F, '
 # the same text as plain text, in turn.
 awk -F, '
     $1 == "name" { for (i = 1; i <= NF; i++) { name = $i; gsub(/"/, "", name); column[name] = i } }
-    $1 ~ /BM_LoadRichTextAgainstPlainText(\/[^"]*)?_median"$/ && ("ratio" in column) && $column["ratio"] > 0 {
-        printf "1 MB life description loaded into the editor: %.1f ms, as plain text %.1f ms: %.2f times as long\n",
-               $column["rich_ms"], $column["plain_ms"], $column["ratio"]
+    $1 ~ /BM_LoadRichTextAgainstPlainText\/[0-9]+\/manual_time_median"$/ && ("ratio" in column) && $column["ratio"] > 0 {
+        split($1, part, "/")
+        printf "1 MB life description, a new format every %s words, loaded into the editor: %.1f ms (reading %.1f ms), as plain text %.1f ms: %.2f times as long\n",
+               part[2], $column["rich_ms"], $column["of_which_reading_ms"], $column["plain_ms"], $column["ratio"]
     }' "$build_dir/bench-rich_text_bench.csv"
