@@ -12,6 +12,8 @@ BUILD_PACKAGES := build-essential cmake ninja-build pkg-config qt6-base-dev qt6-
 RUN_PACKAGES   := gstreamer1.0-plugins-base gstreamer1.0-plugins-good fonts-liberation xdg-utils
 SCREEN_PACKAGES := xvfb xauth xdotool imagemagick
 FUZZ_PACKAGES  := clang-14 libclang-rt-14-dev
+# Independent readers the tests check printed PDFs and written RTF against.
+TEST_PACKAGES  := poppler-utils unrtf
 
 CMAKE_FLAGS := -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRINOX_WERROR=ON
 
@@ -27,6 +29,7 @@ build: configure
 	cmake --build $(BUILD_DIR)
 
 test: build
+	@tools/install-packages.sh $(TEST_PACKAGES)
 	cd $(BUILD_DIR) && ctest --output-on-failure --timeout 300 -j 2
 
 run: configure

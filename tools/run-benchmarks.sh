@@ -9,7 +9,7 @@
 set -eu
 build_dir=$(cd "$1" && pwd)
 repetitions=${BENCH_REPETITIONS:-5}
-programs="store_bench pedigree_bench selection_bench relationship_bench descendants_bench timeline_bench jpeg_bench album_bench startup_bench"
+programs="store_bench pedigree_bench selection_bench relationship_bench descendants_bench timeline_bench jpeg_bench album_bench rich_text_bench startup_bench"
 
 export QT_QPA_PLATFORM=offscreen
 runtime=$(mktemp -d)
@@ -81,3 +81,13 @@ awk -F, '
     $1 ~ /BM_AlbumPageSeenBefore(\/[^"]*)?_median"$/ {
         printf "Album page seen before (thumbnails kept): %.3f %s\n", $3, $5
     }' "$build_dir/bench-album_bench.csv"
+
+# The rich-text benchmark loads a 1 MB life description into the editor and
+# the same text as plain text, in turn.
+awk -F, '
+    $1 == "name" { for (i = 1; i <= NF; i++) { name = $i; gsub(/"/, "", name); column[name] = i } }
+    $1 ~ /BM_LoadRichTextAgainstPlainText\/[0-9]+\/manual_time_median"$/ && ("ratio" in column) && $column["ratio"] > 0 {
+        split($1, part, "/")
+        printf "1 MB life description, a new format every %s words, loaded into the editor: %.1f ms (reading %.1f ms), as plain text %.1f ms: %.2f times as long\n",
+               part[2], $column["rich_ms"], $column["of_which_reading_ms"], $column["plain_ms"], $column["ratio"]
+    }' "$build_dir/bench-rich_text_bench.csv"

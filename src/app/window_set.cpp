@@ -29,6 +29,7 @@ void WindowSet::createOtherWindows() {
         [this](const std::string& caption) { m_form1.setWindowTitle(toQt(caption)); }, owner);
     m_foto2dlg = std::make_unique<Tfoto2dlg>(m_session, owner);
     m_aboutdlg = std::make_unique<TAboutdlg>(m_session, m_sound, owner);
+    m_cvinvoerdlg = std::make_unique<Tcvinvoerdlg>(m_session, m_prompt, *this, m_printerSetup, owner);
     m_wavdlg = std::make_unique<Twavdlg>(m_session, m_prompt, m_sound, *this, owner);
     m_auteurdlg = std::make_unique<Tauteurdlg>(m_session, owner);
     m_album2dlg = std::make_unique<Talbum2dlg>(m_session, m_prompt, *this, owner);
@@ -36,6 +37,7 @@ void WindowSet::createOtherWindows() {
     m_titeldlg = std::make_unique<Ttiteldlg>(m_session, owner);
     m_familiedlg = std::make_unique<Tfamiliedlg>(m_session, m_prompt, owner);
     m_raamdlg = std::make_unique<TRaamdlg>(owner);
+    m_richeditdlg = std::make_unique<Tricheditdlg>(m_session, m_prompt, m_printerSetup, owner);
     m_dialogs = MainWindowDialogs{.wijzigdlg = m_wijzigdlg.get(),
                                   .selectiedlg = m_selectiedlg.get(),
                                   .datadlg = m_datadlg.get(),
@@ -52,6 +54,8 @@ void WindowSet::createOtherWindows() {
                                   .auteurdlg = m_auteurdlg.get(),
                                   .album2dlg = m_album2dlg.get(),
                                   .titeldlg = m_titeldlg.get(),
+                                  .cvinvoerdlg = m_cvinvoerdlg.get(),
+                                  .richeditdlg = m_richeditdlg.get(),
                                   .wavdlg = m_wavdlg.get(),
                                   .help = this};
 }

@@ -31,11 +31,14 @@
 #include "store/familiedlg.h"
 #include "store/prompt.h"
 #include "store/session.h"
+#include "texts/cvinvoerdlg.h"
+#include "texts/richeditdlg.h"
 #include "texts/wavdlg.h"
 #include "timeline/histasdlg.h"
 #include "timeline/tijdas1dlg.h"
 #include "widgets/desktop_opener.h"
 #include "widgets/deferred_sound_player.h"
+#include "widgets/qt_printer_setup.h"
 
 namespace brinox {
 
@@ -89,6 +92,7 @@ private:
     MainWindowDialogs m_dialogs;
     DesktopOpener m_opener;
     DeferredSoundPlayer m_sound;
+    QtPrinterSetup m_printerSetup;
     TForm1 m_form1;
     std::unique_ptr<Twijzigdlg> m_wijzigdlg;
     std::unique_ptr<Tselectiedlg> m_selectiedlg;
@@ -105,6 +109,7 @@ private:
     std::unique_ptr<Tfotoinvoerdlg> m_fotoinvoerdlg;
     std::unique_ptr<Tfoto2dlg> m_foto2dlg;
     std::unique_ptr<TAboutdlg> m_aboutdlg;
+    std::unique_ptr<Tcvinvoerdlg> m_cvinvoerdlg;
     std::unique_ptr<Twavdlg> m_wavdlg;
     std::unique_ptr<Tauteurdlg> m_auteurdlg;
     std::unique_ptr<Talbum2dlg> m_album2dlg;
@@ -112,6 +117,7 @@ private:
     std::unique_ptr<Ttiteldlg> m_titeldlg;
     std::unique_ptr<Tfamiliedlg> m_familiedlg;
     std::unique_ptr<TRaamdlg> m_raamdlg;
+    std::unique_ptr<Tricheditdlg> m_richeditdlg;
     std::unique_ptr<HelpWindow> m_help;
 };
 

@@ -205,6 +205,7 @@ void TForm1::buildPopupMenu() {
     Stemfragment1 = addEntry(PopupMenu1, "Stemfragment1", "Stemfragment");
     connect(Stemfragment1, &QAction::triggered, this, &TForm1::StemfragmentClick);
     Levensbeschrijving1 = addEntry(PopupMenu1, "Levensbeschrijving1", "Levensbeschrijving");
+    connect(Levensbeschrijving1, &QAction::triggered, this, &TForm1::LevensbeschrijvingClick);
     PopupMenu1->addSeparator();
     connect(addEntry(PopupMenu1, "WijzigPersoonsgegevens1", "Wijzig Persoonsgegevens"), &QAction::triggered, this,
             &TForm1::WijzigPersoonsgegevensClick);
@@ -216,7 +217,8 @@ void TForm1::buildPopupMenu() {
     extras->setObjectName("Extrastoevoegenwijzigen1");
     connect(addEntry(extras, "FotosenBijschriften1", "Foto's en Bijschriften"), &QAction::triggered, this,
             &TForm1::FotosenBijschriftenClick);
-    addEntry(extras, "Levensbeschrijving2", "Levensbeschrijving");
+    connect(addEntry(extras, "Levensbeschrijving2", "Levensbeschrijving"), &QAction::triggered, this,
+            &TForm1::Levensbeschrijving2Click);
     connect(addEntry(extras, "Stemfragment2", "Stemfragment"), &QAction::triggered, this,
             &TForm1::Stemfragment2Click);
 }
@@ -358,6 +360,18 @@ void TForm1::Stemfragment2Click() {
     if (m_session.persons.count() < 1 || !m_dialogs.wavdlg) return;
     m_dialogs.wavdlg->exec();
     // A fragment may have come or gone, and another person may be selected.
+    vulkwartierstaat();
+}
+
+void TForm1::LevensbeschrijvingClick() {
+    if (m_session.persons.count() < 1 || !m_dialogs.richeditdlg) return;
+    m_dialogs.richeditdlg->exec();
+}
+
+void TForm1::Levensbeschrijving2Click() {
+    if (m_session.persons.count() < 1 || !m_dialogs.cvinvoerdlg) return;
+    m_dialogs.cvinvoerdlg->exec();
+    // The first text may have come or gone, which the pop-up menu shows.
     vulkwartierstaat();
 }
 

@@ -64,6 +64,8 @@ public:
     void StemfragmentClick();
     void Stemfragment2Click();
     void Fotoalbum1Click();
+    void LevensbeschrijvingClick();
+    void Levensbeschrijving2Click();
     void PersoonsgegevensClick();
     void VerwantschapClick();
     void AfstammelingenClick();

@@ -31,6 +31,8 @@ struct MainWindowDialogs {
     // Answers Accepted when it made another person the selected person.
     QDialog* album2dlg = nullptr;
     QDialog* titeldlg = nullptr;
+    QDialog* cvinvoerdlg = nullptr;
+    QDialog* richeditdlg = nullptr;
     QDialog* wavdlg = nullptr;
     HelpViewer* help = nullptr;
 };

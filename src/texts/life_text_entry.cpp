@@ -82,6 +82,14 @@ std::string LifeTextEntry::preparedCaption() const {
 
 std::string LifeTextEntry::saveCaption() const { return "Opslaan als " + pathForMessage(m_current); }
 
+std::string LifeTextEntry::printTitle() const {
+    std::string title = "Levensbeschrijvingen van ";
+    title += toText(m_session.persons.getNumber(m_session.selectedPerson));
+    title += "  ";
+    title += personNames();
+    return title;
+}
+
 std::optional<RichText> LifeTextEntry::import(ImportKind kind) {
     if (!newEnabled()) return std::nullopt;
     const auto file = m_prompt.chooseFile("", kind == ImportKind::PlainText ? kPlainTextFilter : kRichTextFilter);

@@ -48,6 +48,8 @@ public:
     std::string preparedCaption() const;
     // "Opslaan als " and the prepared file, for the Save entry.
     std::string saveCaption() const;
+    // "Levensbeschrijvingen van " and the person: the print job's title.
+    std::string printTitle() const;
 
     // An import: the file chosen in the open-file dialog, read and prepared
     // as a new text. Nothing when cancelled, refused or unreadable.

@@ -19,7 +19,9 @@ void appendHexByte(std::string& out, std::uint8_t byte) {
 }
 
 // \uN takes a signed 16-bit N; characters beyond the basic plane are
-// written as their surrogate pair.
+// written as their surrogate pair. The '?' for older readers is written as
+// \'3f: readers that skip it as a token would otherwise drop the letters
+// after it too.
 void appendUnicode(std::string& out, char32_t character) {
     if (character > 0xFFFF) {
         const char32_t offset = character - 0x10000;
@@ -29,7 +31,7 @@ void appendUnicode(std::string& out, char32_t character) {
     }
     out += "\\u";
     appendNumber(out, character >= 0x8000 ? static_cast<long>(character) - 65536 : static_cast<long>(character));
-    out += '?';
+    out += "\\'3f";
 }
 
 // A font name ends at ';', so there that character is escaped too.

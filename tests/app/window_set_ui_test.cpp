@@ -72,8 +72,8 @@ TEST_F(WholeProgram, WindowsAreCreatedInTheProgramsOrder) {
     }
     EXPECT_EQ(order, (QStringList{"wijzigdlg", "selectiedlg", "zoekdlg", "datadlg", "aantallendlg", "fotodlg",
                                   "tijdas1dlg", "histasdlg", "relatiedlg", "identdlg", "afstamdlg", "huwdlg",
-                                  "fotoinvoerdlg", "foto2dlg", "aboutdlg", "wavdlg", "auteurdlg", "album2dlg", "jpgfotodlg",
-                                  "titeldlg", "familiedlg", "raamdlg"}));
+                                  "fotoinvoerdlg", "foto2dlg", "aboutdlg", "cvinvoerdlg", "wavdlg", "auteurdlg", "album2dlg",
+                                  "jpgfotodlg", "titeldlg", "familiedlg", "raamdlg", "richeditdlg"}));
 }
 
 TEST_F(WholeProgram, TheTitleComesOnceAndTheMenusOpenTheShellWindows) {
@@ -90,10 +90,12 @@ TEST_F(WholeProgram, TheTitleComesOnceAndTheMenusOpenTheShellWindows) {
     };
     escaping([this] { windows->mainWindow().showTitle(); });
     escaping([this] { windows->mainWindow().showTitle(); });  // seen once: not again
-    for (const char* entry : {"Aantallen1", "AboutQLM1", "Aboutauteur1", "FotosenBijschriften1", "Stemfragment2"}) {
+    for (const char* entry :
+         {"Aantallen1", "AboutQLM1", "Aboutauteur1", "FotosenBijschriften1", "Levensbeschrijving2"}) {
         escaping([&] { windows->mainWindow().findChild<QAction*>(entry)->trigger(); });
     }
-    EXPECT_EQ(opened, (QStringList{"titeldlg", "aantallendlg", "aboutdlg", "auteurdlg", "fotoinvoerdlg", "wavdlg"}));
+    EXPECT_EQ(opened,
+              (QStringList{"titeldlg", "aantallendlg", "aboutdlg", "auteurdlg", "fotoinvoerdlg", "cvinvoerdlg"}));
 }
 
 TEST_F(WholeProgram, TheMenuReachesTheSelectionWindowAndBack) {

@@ -69,7 +69,7 @@ TEST(Rtf, WriterGivesTheSameBytesEveryTime) {
     EXPECT_EQ(writeRtf(document),
               "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0 Arial;}}\r\n"
               "{\\colortbl;\\red255\\green0\\blue0;}\r\n"
-              "\\pard\\qc{\\f0\\fs20\\b Caf\\'e9 }{\\f0\\fs20\\cf1 \\'80\\u269?}\\par\r\n"
+              "\\pard\\qc{\\f0\\fs20\\b Caf\\'e9 }{\\f0\\fs20\\cf1 \\'80\\u269\\'3f}\\par\r\n"
               "\\pard\\par\r\n"
               "}\r\n");
 }
