@@ -356,7 +356,7 @@ private:
         switch (top().destination) {
             case Destination::Text:
                 m_paragraph.alignment = top().alignment;
-                return appendCharacter(m_paragraph, c, currentFormat());
+                return textCharacter(c);
             case Destination::FontTable:
                 return fontNameCharacter(c, separator);
             case Destination::ColourTable:
@@ -366,6 +366,20 @@ private:
             case Destination::ObjectSkip:
                 return;
         }
+    }
+
+    // Most characters continue the run before them: while the format was
+    // not rebuilt since, they extend it without comparing formats again.
+    void textCharacter(char32_t c) {
+        const std::size_t version = m_formatVersion;
+        const CharFormat& format = currentFormat();
+        if (m_runVersion == version && version == m_formatVersion && !m_paragraph.runs.empty()) {
+            appendUtf8(m_paragraph.text, c);
+            ++m_paragraph.runs.back().length;
+            return;
+        }
+        appendCharacter(m_paragraph, c, format);
+        m_runVersion = m_formatVersion;
     }
 
     void fontNameCharacter(char32_t c, bool separator) {
@@ -381,6 +395,7 @@ private:
         if (top().destination != Destination::Text) return;
         m_paragraph.alignment = top().alignment;
         endParagraph(m_document, m_paragraph, currentFormat());
+        m_runVersion = 0;
     }
 
     // The format of the current run is built once and reused while the
@@ -403,6 +418,7 @@ private:
         m_format.colour = index < m_colours.size() ? m_colours[index] : std::nullopt;
         m_formatKey = key;
         m_hasFormat = true;
+        ++m_formatVersion;
         return m_format;
     }
 
@@ -427,6 +443,10 @@ private:
     CharFormat m_format;
     std::array<long, 4> m_formatKey{};
     bool m_hasFormat = false;
+    // Counts the formats built; the last run of the paragraph has the one
+    // built as m_runVersion (none after a paragraph end).
+    std::size_t m_formatVersion = 1;
+    std::size_t m_runVersion = 0;
 
     RichText m_document;
     Paragraph m_paragraph;
