@@ -12,7 +12,7 @@ build_dir=$(cd "$1" && pwd)
 seconds=${2:-60}
 min_rate=${FUZZ_MIN_RATE:-2000}
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
-targets="fuzz_person_file fuzz_union_file fuzz_configuration fuzz_history_file fuzz_jpeg fuzz_caption_file fuzz_rtf fuzz_wave"
+targets="fuzz_person_file fuzz_union_file fuzz_configuration fuzz_history_file fuzz_jpeg fuzz_caption_file fuzz_rtf fuzz_wave fuzz_gedcom"
 
 # Undefined behaviour and leaks must stop the fuzzer like a crash does. A
 # smaller quarantine than the default 256 MB lets freed memory be reused

@@ -87,15 +87,30 @@ std::string gedcomDate(const DayMonthYear& date) {
     if (!date.known()) return "";
     const bool monthFits = date.month >= 1 && date.month <= 12;
     const bool dayFits = date.day >= 1 && date.day <= 31;
-    if (date.year != 0 && date.day == 0 && date.month == 0) return std::to_string(date.year);
-    if (date.year != 0 && date.day == 0 && monthFits) {
-        return std::string(kMonths[static_cast<std::size_t>(date.month - 1)]) + " " + std::to_string(date.year);
+    const bool standard = date.year != 0 && (date.day == 0 || (dayFits && monthFits)) && (date.month == 0 || monthFits) &&
+                          !(date.day != 0 && date.month == 0);
+    // Built step by step: GCC 12 warns falsely about one long concatenation.
+    std::string text;
+    if (!standard) {
+        text += '(';
+        text += std::to_string(date.day);
+        text += '-';
+        text += std::to_string(date.month);
+        text += '-';
+        text += std::to_string(date.year);
+        text += ')';
+        return text;
     }
-    if (date.year != 0 && dayFits && monthFits) {
-        return std::to_string(date.day) + " " + std::string(kMonths[static_cast<std::size_t>(date.month - 1)]) + " " +
-               std::to_string(date.year);
+    if (date.day != 0) {
+        text += std::to_string(date.day);
+        text += ' ';
     }
-    return "(" + std::to_string(date.day) + "-" + std::to_string(date.month) + "-" + std::to_string(date.year) + ")";
+    if (date.month != 0) {
+        text += kMonths[static_cast<std::size_t>(date.month - 1)];
+        text += ' ';
+    }
+    text += std::to_string(date.year);
+    return text;
 }
 
 ReadDate readGedcomDate(std::string_view text) {

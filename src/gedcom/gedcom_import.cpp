@@ -197,9 +197,13 @@ private:
                     if (!suffix.empty()) surname += " " + suffix;
                 }
             }
+            // GIVN and SURN fill in what the name line leaves out, and hold the
+            // parts exactly when a part itself holds a slash.
+            const bool slashInPart = std::count(full.begin(), full.end(), '/') > 2;
             const auto parts = subordinates(record, i);
-            if (const std::string g = firstValue(parts, 2, "GIVN"); !g.empty() && given.empty()) given = g;
-            if (const std::string s = firstValue(parts, 2, "SURN"); !s.empty() && surname.empty()) surname = s;
+            const std::string g = firstValue(parts, 2, "GIVN"), s = firstValue(parts, 2, "SURN");
+            if (!g.empty() && (given.empty() || slashInPart)) given = g;
+            if (!s.empty() && (surname.empty() || slashInPart)) surname = s;
             break;
         }
         bool lost = false;
