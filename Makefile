@@ -12,12 +12,15 @@ BUILD_PACKAGES := build-essential cmake ninja-build pkg-config qt6-base-dev qt6-
 RUN_PACKAGES   := gstreamer1.0-plugins-base gstreamer1.0-plugins-good fonts-liberation xdg-utils
 SCREEN_PACKAGES := xvfb xauth xdotool imagemagick
 FUZZ_PACKAGES  := clang-14 libclang-rt-14-dev
-# Independent readers the tests check printed PDFs and written RTF against.
-TEST_PACKAGES  := poppler-utils unrtf
+# Independent readers the tests check printed PDFs and written RTF against,
+# the genealogy program GEDCOM exports are tried in, and the validators of
+# the desktop entry and its metadata.
+TEST_PACKAGES  := poppler-utils unrtf gramps desktop-file-utils appstream
+PREFIX ?= /usr/local
 
 CMAKE_FLAGS := -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRINOX_WERROR=ON
 
-.PHONY: run test bench fuzz build configure deps clean
+.PHONY: run test bench fuzz build configure deps clean install
 
 deps:
 	@tools/install-packages.sh $(BUILD_PACKAGES) $(RUN_PACKAGES) $(SCREEN_PACKAGES)
@@ -35,6 +38,11 @@ test: build
 run: configure
 	cmake --build $(BUILD_DIR) --target brinox brinox-cli
 	@tools/run-demo.sh $(BUILD_DIR) "$(DATA_HOME)"
+
+# Installs under PREFIX (below DESTDIR when packaging).
+install: configure
+	cmake --build $(BUILD_DIR) --target brinox brinox-cli brinox_sound
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"
 
 # The benchmark and fuzz builds fail on warnings like the test build does:
 # GCC finds more at -O3 than at -O2.

@@ -58,12 +58,6 @@ RichText lifeDescription(int wordsPerFormat) {
     return text;
 }
 
-std::string plainText(const RichText& text) {
-    std::string plain;
-    for (const auto& paragraph : text.paragraphs) plain += paragraph.text + "\n";
-    return plain;
-}
-
 void writeFile(const std::filesystem::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
@@ -79,7 +73,7 @@ void BM_LoadRichTextAgainstPlainText(benchmark::State& state) {
     std::filesystem::create_directories(folder);
     const RichText text = lifeDescription(static_cast<int>(state.range(0)));
     writeFile(folder / "fam001A.doc", writeRtf(text));
-    writeFile(folder / "fam001A.txt", plainText(text));
+    writeFile(folder / "fam001A.txt", brinox::plainText(text));
     // The editor is on the screen, as in the windows, and each load counts
     // until the editor has painted the text.
     QTextEdit editor;

@@ -179,12 +179,12 @@ private:
     void attachments(RecordNo r) {
         const std::string key = PersonKey(r);
         for (char letter = 'A'; letter <= kLastPhotoLetter; ++letter) {
-            const auto photo = findIgnoringCase(m_directory, "fam" + key + letter + ".jpg");
+            const auto photo = findIgnoringCase(m_directory, attachmentName(r, std::string(1, letter), ".jpg"));
             if (!photo) continue;
             const auto caption = m_captions.find(key + letter);
             linkMedium({photo->filename().string(), "jpeg", caption ? value(*caption) : ""});
         }
-        if (const auto voice = findIgnoringCase(m_directory, "fam" + key + ".wav")) {
+        if (const auto voice = findIgnoringCase(m_directory, attachmentName(r, "", ".wav"))) {
             linkMedium({voice->filename().string(), "wav", ""});
         }
         const LifeTextList texts(m_directory, r);

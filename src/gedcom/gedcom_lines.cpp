@@ -20,7 +20,13 @@ std::size_t cutPoint(std::string_view value, std::size_t room) {
 
 }  // namespace
 
-std::string gedcomXref(char letter, int number) { return "@" + std::string(1, letter) + std::to_string(number) + "@"; }
+std::string gedcomXref(char letter, int number) {
+    std::string xref(1, '@');
+    xref += letter;
+    xref += std::to_string(number);
+    xref += '@';
+    return xref;
+}
 
 void GedcomWriter::record(std::string_view xref, std::string_view tag, std::string_view value) {
     std::string head;

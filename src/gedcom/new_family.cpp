@@ -23,7 +23,7 @@ std::optional<NewFamilyFailure> fillFolder(const std::filesystem::path& folder, 
     if (const int error = writeFileAtomically(unions, encodeUnionFile(family.unions), calls)) return failed(error, unions);
     CaptionFile captions;
     for (const auto& file : family.files) {
-        const auto target = folder / ("fam" + PersonKey(file.person) + file.letter + file.extension);
+        const auto target = folder / attachmentName(file.person, file.letter, file.extension);
         if (const int error = copyToNewFile(file.source, target, calls)) return failed(error, file.source);
         if (!file.caption.empty()) captions.store(PersonKey(file.person) + file.letter, file.caption, false);
     }
@@ -32,7 +32,7 @@ std::optional<NewFamilyFailure> fillFolder(const std::filesystem::path& folder, 
         if (const int error = writeCaptionFile(target, captions, calls)) return failed(error, target);
     }
     for (const auto& text : family.texts) {
-        const auto target = folder / ("fam" + PersonKey(text.person) + text.letter + ".doc");
+        const auto target = folder / attachmentName(text.person, std::string(1, text.letter), ".doc");
         if (const int error = saveLifeText(target, text.text, calls)) return failed(error, target);
     }
     if (calls.syncDirectory(folder) != 0) return failed(errno, folder);
@@ -51,7 +51,10 @@ std::optional<NewFamilyFailure> writeNewFamily(const std::filesystem::path& data
     const FamilyFiles names = familyFiles(dataDirectory, code);
     const auto& folder = names.directory;
     if (familyExists(dataDirectory, code)) return NewFamilyFailure{EEXIST, folder};
-    const auto staging = dataDirectory / ("." + folder.filename().string() + ".import");
+    std::string stagingName = ".";
+    stagingName += folder.filename().string();
+    stagingName += ".import";
+    const auto staging = dataDirectory / stagingName;
     std::error_code ec;
     std::filesystem::remove_all(staging, ec);  // what a crash during an earlier import left
     if (!std::filesystem::create_directory(staging, ec)) return NewFamilyFailure{ec ? ec.value() : EEXIST, staging};

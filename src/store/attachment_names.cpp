@@ -3,16 +3,14 @@
 #include "store/case_insensitive_files.h"
 
 namespace brinox {
-namespace {
 
 std::string attachmentName(RecordNo r, std::string_view letter, std::string_view extension) {
-    std::string name = "fam" + PersonKey(r);
+    std::string name = "fam";
+    name += PersonKey(r);
     name += letter;
     name += extension;
     return name;
 }
-
-}  // namespace
 
 std::string PersonKey(RecordNo r) {
     std::string key = std::to_string(r.value);

@@ -19,7 +19,7 @@ int slotOf(char letter) { return letter - kFirstLetter; }
 
 bool isSlotLetter(char letter) { return letter >= kFirstLetter && slotOf(letter) < kLifeTextSlots; }
 
-std::string lifeTextName(RecordNo person, char letter) { return "fam" + PersonKey(person) + letter + ".doc"; }
+std::string lifeTextName(RecordNo person, char letter) { return attachmentName(person, std::string(1, letter), ".doc"); }
 
 }  // namespace
 

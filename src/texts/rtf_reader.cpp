@@ -99,6 +99,7 @@ private:
     bool ignoring() const { return m_overflow > 0; }
 
     void step() {
+        if (takesStretch(m_in[m_pos])) return textStretch();
         const std::uint8_t c = m_in[m_pos++];
         if (c == '{') return openGroup();
         if (c == '}') return closeGroup();
@@ -355,7 +356,6 @@ private:
     void deliver(char32_t c, bool separator) {
         switch (top().destination) {
             case Destination::Text:
-                m_paragraph.alignment = top().alignment;
                 return textCharacter(c);
             case Destination::FontTable:
                 return fontNameCharacter(c, separator);
@@ -368,9 +368,37 @@ private:
         }
     }
 
+    static bool isTextByte(std::uint8_t c) { return c != '{' && c != '}' && c != '\\' && c != '\r' && c != '\n'; }
+
+    // Plain text in the document's own text, with nothing pending.
+    bool takesStretch(std::uint8_t c) const {
+        return isTextByte(c) && m_overflow == 0 && m_skipCount == 0 && m_highSurrogate == 0 &&
+               m_groups.back().destination == Destination::Text;
+    }
+
+    // Most of a file is plain text between control words: taken a stretch at
+    // a time, as the characters one by one would be.
+    void textStretch() {
+        std::size_t end = m_pos;
+        while (end < m_in.size() && isTextByte(m_in[end])) ++end;
+        textCharacter(windows1252ToUnicode(m_in[m_pos]));
+        TextRun& run = m_paragraph.runs.back();
+        for (std::size_t at = m_pos + 1; at < end; ++at) {
+            const std::uint8_t byte = m_in[at];
+            if (byte < 0x80) {
+                m_paragraph.text += static_cast<char>(byte);
+            } else {
+                appendUtf8(m_paragraph.text, windows1252ToUnicode(byte));
+            }
+        }
+        run.length += end - m_pos - 1;
+        m_pos = end;
+    }
+
     // Most characters continue the run before them: while the format was
     // not rebuilt since, they extend it without comparing formats again.
     void textCharacter(char32_t c) {
+        m_paragraph.alignment = top().alignment;
         const std::size_t version = m_formatVersion;
         const CharFormat& format = currentFormat();
         if (m_runVersion == version && version == m_formatVersion && !m_paragraph.runs.empty()) {
