@@ -22,6 +22,8 @@ struct FontChoice {
     bool italic = false;
     bool underline = false;
     bool strikeOut = false;
+    // The text colour; the dialog offers a colour only when the preset has one.
+    std::optional<Colour> colour = std::nullopt;
 
     bool operator==(const FontChoice&) const = default;
 };

@@ -20,14 +20,22 @@ namespace {
 // The font the text at the cursor is shown in, with the document's font
 // filling in what the text does not set itself.
 FontChoice shownFont(const QTextEdit& editor) {
-    const QFont font = editor.currentCharFormat().font().resolve(editor.document()->defaultFont());
+    const QTextCharFormat format = editor.currentCharFormat();
+    const QFont font = format.font().resolve(editor.document()->defaultFont());
     FontChoice shown = toFontChoice(font);
     if (shown.pointSize <= 0) shown.pointSize = QFontInfo(font).pointSize();
+    // Text without a colour of its own shows in the editor's text colour.
+    const QColor colour = format.hasProperty(QTextFormat::ForegroundBrush) ? format.foreground().color()
+                                                                          : editor.palette().text().color();
+    shown.colour = fromQColor(colour);
     return shown;
 }
 
-QTextCharFormat fontChange(const FontChoice& font) {
+// The chosen font as a change of format; the colour only when another one was
+// chosen, so that text keeping the reader's own colour keeps it.
+QTextCharFormat fontChange(const FontChoice& font, const FontChoice& preset) {
     QTextCharFormat change;
+    if (font.colour && font.colour != preset.colour) change.setForeground(toQColor(*font.colour));
     change.setFontFamilies({toQt(font.family)});
     change.setFontPointSize(font.pointSize);
     change.setFontWeight(font.bold ? QFont::Bold : QFont::Normal);
@@ -101,7 +109,7 @@ void LifeTextWindow::chooseFont(bool wholeText) {
     // The dialog answers its preset when cancelled.
     if (chosen == preset) return;
     if (wholeText) RichEdit1->selectAll();
-    RichEdit1->mergeCurrentCharFormat(fontChange(chosen));
+    RichEdit1->mergeCurrentCharFormat(fontChange(chosen, preset));
 }
 
 void LifeTextWindow::printText(const std::string& title) {

@@ -6,6 +6,10 @@
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QFontInfo>
+#include <QGridLayout>
+#include <QIcon>
+#include <QPixmap>
+#include <QPushButton>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -70,6 +74,27 @@ QString qtFilter(const std::string& filter) {
     return entries.join(";;");
 }
 
+// A "Kleur..." button below the font dialog's own controls, with a swatch
+// of the colour it holds: the font of a text includes its colour.
+void addColourButton(QFontDialog& dialog, Colour& colour) {
+    auto* grid = qobject_cast<QGridLayout*>(dialog.layout());
+    if (!grid) return;
+    auto* button = new QPushButton("&Kleur...", &dialog);
+    const auto paintSwatch = [button, &colour] {
+        QPixmap swatch(16, 16);
+        swatch.fill(toQColor(colour));
+        button->setIcon(QIcon(swatch));
+    };
+    paintSwatch();
+    QObject::connect(button, &QPushButton::clicked, &dialog, [&dialog, &colour, paintSwatch] {
+        const QColor chosen = QColorDialog::getColor(toQColor(colour), &dialog);
+        if (!chosen.isValid()) return;
+        colour = fromQColor(chosen);
+        paintSwatch();
+    });
+    grid->addWidget(button, grid->rowCount(), 0, Qt::AlignLeft);
+}
+
 }  // namespace
 
 Button QtPrompt::message(MessageKind kind, const std::string& text, std::initializer_list<Button> buttons) {
@@ -109,12 +134,14 @@ FontChoice QtPrompt::chooseFont(const FontChoice& preset) {
     const QFontInfo installed(font);
     font.setFamily(installed.family());
     font.setStyleName(installed.styleName());
-    bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, font, QApplication::activeWindow());
-    if (!ok) return preset;
+    QFontDialog dialog(font, QApplication::activeWindow());
+    std::optional<Colour> colour = preset.colour;
+    if (colour) addColourButton(dialog, *colour);
+    if (dialog.exec() != QDialog::Accepted) return preset;
+    const QFont chosen = dialog.selectedFont();
     // A family name Windows-1252 cannot spell is kept as the preset's.
     return FontChoice{fromQt(chosen.family()).value_or(preset.family), chosen.pointSize(), chosen.bold(),
-                      chosen.italic(), chosen.underline(), chosen.strikeOut()};
+                      chosen.italic(), chosen.underline(), chosen.strikeOut(), colour};
 }
 
 std::optional<std::filesystem::path> QtPrompt::chooseFile(const std::string& caption, const std::string& filter) {

@@ -47,7 +47,7 @@ inline QFont toQFont(const FontChoice& choice) {
 // cannot spell becomes Arial.
 inline FontChoice toFontChoice(const QFont& font) {
     return FontChoice{fromQt(font.family()).value_or("Arial"), font.pointSize(), font.bold(),
-                      font.italic(),  font.underline(), font.strikeOut()};
+                      font.italic(),  font.underline(), font.strikeOut(), std::nullopt};
 }
 
 }  // namespace brinox

@@ -148,9 +148,11 @@ TEST_F(EntryWindow, PasteAndThePopUpFontKeepTheRestAndPrintingGoesToThePrinterCh
     window.RichEdit1->paste();
     window.RichEdit1->moveCursor(QTextCursor::Start);
     window.RichEdit1->moveCursor(QTextCursor::NextWord, QTextCursor::KeepAnchor);
-    prompt.fonts = {FontChoice{"Liberation Serif", 14, true}};
+    // The dialog is offered the selection's colour; a colour chosen there (blue) colours it.
+    prompt.fonts = {FontChoice{"Liberation Serif", 14, true, false, false, false, Colour{0xFF0000}}};
     window.Lettertype2->trigger();
-    const CharFormat chosen{"Liberation Serif", 28, true, false, false, false, Rgb{255, 0, 0}};
+    EXPECT_EQ(prompt.fontPresets.back().colour, Colour{0x0000FF});
+    const CharFormat chosen{"Liberation Serif", 28, true, false, false, false, Rgb{0, 0, 255}};
     const Paragraph expected{Alignment::Left, "Café in Zürich vet", {{0, 5, chosen}, {5, 13, red}}};
     EXPECT_EQ(toRichText(*window.RichEdit1->document()), RichText{{expected}});
 
