@@ -48,7 +48,8 @@ TEST(GedcomPeer, TheDemoFamilyGoesToGrampsAndBack) {
     ASSERT_TRUE(exportFamily(demo, ours, Moment{2026, 12, 7}, prompt));
 
     // A home of its own, so that nothing of the user's Gramps is touched.
-    const std::string gramps = "HOME='" + (data / "home").string() + "' LC_ALL=C.UTF-8 gramps -y ";
+    const std::string gramps =
+        "env -u DISPLAY -u WAYLAND_DISPLAY HOME='" + (data / "home").string() + "' LC_ALL=C.UTF-8 timeout 120 gramps -y ";
     const std::string imported = output(gramps + "-C Demo -i '" + ours.string() + "'");
     EXPECT_NE(imported.find("No errors detected"), std::string::npos) << imported;
     output(gramps + "-O Demo -e '" + theirs.string() + "'");
