@@ -32,16 +32,10 @@ void LifeTextEntry::buildList() {
 
 RichText LifeTextEntry::loadCurrent() {
     if (m_current.empty()) return {};
-    auto loaded = loadLifeText(m_current, *m_session.fileCalls);
-    if (auto* failure = std::get_if<ReadError>(&loaded)) {
-        reportReadError(m_prompt, *failure, m_current);
-        return {};
-    }
-    return std::get<LoadedText>(std::move(loaded)).text;
+    return shownLifeText(m_current, m_prompt, *m_session.fileCalls);
 }
 
 RichText LifeTextEntry::activate() {
-    m_previous = m_current;
     buildList();
     // With no text nothing is current, so Save and Delete touch no file.
     m_current = m_list.existing().empty() ? std::filesystem::path() : m_list.existing().front();

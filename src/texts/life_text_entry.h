@@ -84,8 +84,6 @@ private:
     LifeTextList m_list;
     std::vector<std::string> m_choices;
     std::filesystem::path m_current;
-    // The current file before the last activation, which the caption names.
-    std::filesystem::path m_previous;
 };
 
 // "Zoekwoord \n" + word + "\n" + "niet gevonden."

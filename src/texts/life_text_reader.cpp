@@ -19,13 +19,7 @@ bool LifeTextReader::activate() {
 
 RichText LifeTextReader::current() {
     if (m_number < 1 || m_number > m_list.count()) return {};
-    const auto& file = m_list.existing()[static_cast<std::size_t>(m_number - 1)];
-    auto loaded = loadLifeText(file, *m_session.fileCalls);
-    if (auto* failure = std::get_if<ReadError>(&loaded)) {
-        reportReadError(m_prompt, *failure, file);
-        return {};
-    }
-    return std::get<LoadedText>(std::move(loaded)).text;
+    return shownLifeText(m_list.existing()[static_cast<std::size_t>(m_number - 1)], m_prompt, *m_session.fileCalls);
 }
 
 bool LifeTextReader::next() {

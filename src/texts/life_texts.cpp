@@ -81,6 +81,15 @@ std::variant<LoadedText, ReadError> loadLifeText(const std::filesystem::path& fi
     return ReadError{ReadProblem::Failed, EBADMSG};
 }
 
+RichText shownLifeText(const std::filesystem::path& file, Prompt& prompt, FileCalls& calls) {
+    auto loaded = loadLifeText(file, calls);
+    if (auto* failure = std::get_if<ReadError>(&loaded)) {
+        reportReadError(prompt, *failure, file);
+        return {};
+    }
+    return std::get<LoadedText>(std::move(loaded)).text;
+}
+
 int saveLifeText(const std::filesystem::path& file, const RichText& text, FileCalls& calls) {
     const std::string bytes = writeRtf(text);
     return writeFileAtomically(file, {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}, calls);

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "store/file_calls.h"
+#include "store/prompt.h"
 #include "store/record_no.h"
 #include "store/regular_file.h"
 #include "texts/rich_text.h"
@@ -64,6 +65,10 @@ std::optional<LoadedText> readLifeText(std::span<const std::uint8_t> bytes);
 // reason (a file too large as a read failure with EFBIG).
 std::variant<LoadedText, ReadError> loadLifeText(const std::filesystem::path& file,
                                                  FileCalls& calls = systemFileCalls());
+
+// The text of `file` for a window: after the generic error report an empty
+// text when the file cannot be read.
+RichText shownLifeText(const std::filesystem::path& file, Prompt& prompt, FileCalls& calls = systemFileCalls());
 
 // Writes `text` as Rich Text Format over `file` without ever leaving it
 // half written. Answers 0 or the errno of the call that failed.
