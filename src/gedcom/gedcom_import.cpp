@@ -322,33 +322,43 @@ private:
         return true;
     }
 
+    // The first note gives the two information lines (our own files: the
+    // note written in place). A first note longer than two lines of 80 is
+    // kept whole as a life description too; every other note is one.
     void lifeNotes(const std::vector<std::string>& notes, const std::vector<bool>& inline_, RecordNo r,
                    const std::string& who) {
         std::optional<std::size_t> info;
         for (std::size_t i = 0; i < notes.size() && !info; ++i) {
-            // Our own files keep the two lines in the note written in place.
-            if (m_fromBrinox ? inline_[i] : fitsInfoLines(notes[i])) info = i;
+            if (!m_fromBrinox || inline_[i]) info = i;
         }
-        if (!info && !notes.empty() && !m_fromBrinox) m_losses.add(Loss::LongNote, who);
+        bool keepInfoNote = false;
         if (info) {
             const std::string& text = notes[*info];
-            const std::size_t newline = text.find('\n');
+            keepInfoNote = !fitsInfoLines(text);
+            if (keepInfoNote) m_losses.add(Loss::LongNote, who);
+            const std::size_t first = text.find('\n');
+            const std::size_t second = first == std::string::npos ? first : text.find('\n', first + 1);
             PersonRecord stored = persons().record(r);
-            stored.info1 = fitted(ansi(text.substr(0, newline), who), kInfoCapacity, Loss::LongNote, who);
-            if (newline != std::string::npos) {
-                stored.info2 = fitted(ansi(text.substr(newline + 1), who), kInfoCapacity, Loss::LongNote, who);
+            stored.info1 = cutQuietly(ansi(text.substr(0, first), who), kInfoCapacity);
+            if (first != std::string::npos) {
+                stored.info2 = cutQuietly(ansi(text.substr(first + 1, second - first - 1), who), kInfoCapacity);
             }
             persons().putRecord(r, stored);
         }
         int letters = 0;
         for (std::size_t i = 0; i < notes.size(); ++i) {
-            if (info && i == *info) continue;
+            if (info && i == *info && !keepInfoNote) continue;
             if (letters == kMaxTexts) {
                 m_losses.add(Loss::TooManyFiles, who);
                 continue;
             }
             m_result.texts.push_back({r, static_cast<char>('A' + letters++), textOf(notes[i])});
         }
+    }
+
+    static std::string cutQuietly(std::string text, std::size_t capacity) {
+        if (text.size() > capacity) text.resize(capacity);
+        return text;
     }
 
     static RichText textOf(const std::string& utf8) {

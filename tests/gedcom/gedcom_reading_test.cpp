@@ -43,7 +43,7 @@ TEST(GedcomReading, TheStylesOtherProgramsWrite) {
         // UTF-16 with its byte order mark is handled below; an unknown sex, a long note, a cycle.
         {"0 HEAD\n0 @I1@ INDI\n1 NAME \xC4\x8C\x65n\xC4\x9Bk /Dvo\xC5\x99\xC3\xA1k/\n1 SEX U\n1 FAMC @F1@\n"
          "1 NOTE een\n2 CONT twee\n2 CONT drie\n0 @F1@ FAM\n1 HUSB @I1@\n1 _MARNM x\n0 TRLR\n",
-         "?en?k|Dvo?\xE1k|m|0-0-0|||0"},
+         "?en?k|Dvo?\xE1k|m|0-0-0|een|twee|0"},
     };
     for (const auto& c : cases) {
         const auto result = imported(c.file);
