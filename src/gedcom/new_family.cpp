@@ -60,8 +60,15 @@ std::optional<NewFamilyFailure> writeNewFamily(const std::filesystem::path& data
     if (!std::filesystem::create_directory(staging, ec)) return NewFamilyFailure{ec ? ec.value() : EEXIST, staging};
     auto failure = fillFolder(staging, names, family, calls);
     if (!failure && calls.rename(staging, folder) != 0) failure = NewFamilyFailure{errno, folder};
-    if (!failure && calls.syncDirectory(dataDirectory) != 0) failure = NewFamilyFailure{errno, dataDirectory};
-    if (failure) std::filesystem::remove_all(staging, ec);
+    if (failure) {
+        std::filesystem::remove_all(staging, ec);
+        return failure;
+    }
+    // A family whose name may not survive a crash is no family yet: it goes.
+    if (calls.syncDirectory(dataDirectory) != 0) {
+        failure = NewFamilyFailure{errno, dataDirectory};
+        std::filesystem::remove_all(folder, ec);
+    }
     return failure;
 }
 

@@ -71,12 +71,20 @@ TEST(GedcomRoundTrip, TheNewFamilyIsWholeOrAbsent) {
     // A family that exists is never overwritten, whatever the case of its name.
     EXPECT_EQ(importFamily(out.data / "OUD" / "oud.ged", out.data.path(), "Nieuw", out.prompt).outcome,
               ImportOutcome::Refused);
+    // Each call of each kind fails in turn, until the import gets past them all.
     for (FileCall call : {FileCall::Write, FileCall::Sync, FileCall::Rename, FileCall::SyncDirectory}) {
-        FailingCall failing(call, ENOSPC);
-        EXPECT_EQ(importFamily(out.data / "OUD" / "oud.ged", out.data.path(), "ANDER", out.prompt, failing).outcome,
-                  ImportOutcome::Failed);
-        EXPECT_FALSE(std::filesystem::exists(out.data / "ANDER")) << static_cast<int>(call);
-        EXPECT_FALSE(std::filesystem::exists(out.data / ".ANDER.import")) << static_cast<int>(call);
+        for (int skip = 0; skip < 50; ++skip) {
+            FailingCall failing(call, ENOSPC, skip);
+            const auto outcome =
+                importFamily(out.data / "OUD" / "oud.ged", out.data.path(), "ANDER", out.prompt, failing).outcome;
+            if (outcome == ImportOutcome::Imported) {
+                EXPECT_GT(skip, 0) << static_cast<int>(call);
+                std::filesystem::remove_all(out.data / "ANDER");
+                break;
+            }
+            EXPECT_FALSE(std::filesystem::exists(out.data / "ANDER")) << static_cast<int>(call) << " " << skip;
+            EXPECT_FALSE(std::filesystem::exists(out.data / ".ANDER.import")) << static_cast<int>(call) << " " << skip;
+        }
     }
 }
 
