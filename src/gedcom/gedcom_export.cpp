@@ -1,6 +1,7 @@
 #include "gedcom/gedcom_export.h"
 
 #include <map>
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -9,7 +10,6 @@
 #include "photos/caption_file.h"
 #include "store/ansi_text.h"
 #include "store/attachment_names.h"
-#include "store/case_insensitive_files.h"
 #include "store/family_files.h"
 #include "store/program_version.h"
 #include "texts/life_texts.h"
@@ -56,6 +56,7 @@ class Exporter {
 public:
     Exporter(const Session& session, const Moment& today) : m_session(session), m_today(today) {
         m_directory = familyFiles(session.dataDirectory, session.familyCode).directory;
+        listFolder();
         if (auto read = readCaptionFile(captionFilePath(session)); auto* file = std::get_if<CaptionFile>(&read)) {
             m_captions = std::move(*file);
         }
@@ -176,20 +177,40 @@ private:
         attachments(r);
     }
 
+    // The folder is listed once: looking up forty names for each of six
+    // hundred persons one by one would list it thousands of times.
+    void listFolder() {
+        std::error_code ec;
+        for (std::filesystem::directory_iterator it(m_directory, ec), end; !ec && it != end; it.increment(ec)) {
+            if (!it->is_regular_file(ec)) continue;
+            const std::string name = it->path().filename().string();
+            m_files.emplace(asciiUpper(name), name);
+            m_names.insert(name);
+        }
+    }
+
+    // The attachment's name as on disk, in any letter case; empty when none.
+    // The exact name wins over other spellings, as everywhere in the program.
+    std::string onDisk(RecordNo r, std::string_view letter, std::string_view extension) const {
+        const std::string name = attachmentName(r, letter, extension);
+        if (m_names.count(name)) return name;
+        const auto found = m_files.find(asciiUpper(name));
+        return found == m_files.end() ? std::string() : found->second;
+    }
+
     void attachments(RecordNo r) {
         const std::string key = PersonKey(r);
         for (char letter = 'A'; letter <= kLastPhotoLetter; ++letter) {
-            const auto photo = findIgnoringCase(m_directory, attachmentName(r, std::string(1, letter), ".jpg"));
-            if (!photo) continue;
+            const std::string photo = onDisk(r, std::string(1, letter), ".jpg");
+            if (photo.empty()) continue;
             const auto caption = m_captions.find(key + letter);
-            linkMedium({photo->filename().string(), "jpeg", caption ? value(*caption) : ""});
+            linkMedium({photo, "jpeg", caption ? value(*caption) : ""});
         }
-        if (const auto voice = findIgnoringCase(m_directory, attachmentName(r, "", ".wav"))) {
-            linkMedium({voice->filename().string(), "wav", ""});
-        }
-        const LifeTextList texts(m_directory, r);
-        for (const auto& file : texts.existing()) {
-            auto loaded = loadLifeText(file);
+        if (const std::string voice = onDisk(r, "", ".wav"); !voice.empty()) linkMedium({voice, "wav", ""});
+        for (int slot = 0; slot < kLifeTextSlots; ++slot) {
+            const std::string text = onDisk(r, std::string(1, static_cast<char>('A' + slot)), ".doc");
+            if (text.empty()) continue;
+            auto loaded = loadLifeText(m_directory / text);
             if (auto* text = std::get_if<LoadedText>(&loaded)) {
                 m_notes.push_back(utf8Value(plainText(text->text)));
                 m_out.line(1, "NOTE", gedcomXref('N', static_cast<int>(m_notes.size())));
@@ -227,6 +248,8 @@ private:
     const Session& m_session;
     Moment m_today;
     std::filesystem::path m_directory;
+    std::map<std::string, std::string> m_files;  // upper-cased name -> a name on disk
+    std::set<std::string> m_names;
     CaptionFile m_captions;
     GedcomWriter m_out;
     GedcomCounts m_counts;
