@@ -65,18 +65,23 @@ CharFormat fromQtFormat(const QTextCharFormat& qt) {
 }
 
 // Qt's formats for the runs of a text, made once for each distinct format:
-// a long text repeats a handful of them thousands of times.
+// a long text repeats a handful of them thousands of times. A file with
+// thousands of different formats gets the rest made one at a time, so that
+// looking through the kept ones never grows with the text.
 class FormatCache {
 public:
     const QTextCharFormat& operator[](const CharFormat& format) {
         for (const auto& [known, qt] : m_formats) {
             if (known == format) return qt;
         }
+        if (m_formats.size() >= kKept) return m_other = toQtFormat(format);
         return m_formats.emplace_back(format, toQtFormat(format)).second;
     }
 
 private:
+    static constexpr std::size_t kKept = 64;
     std::vector<std::pair<CharFormat, QTextCharFormat>> m_formats;
+    QTextCharFormat m_other;
 };
 
 QTextBlockFormat blockFormat(const Paragraph& paragraph) {
