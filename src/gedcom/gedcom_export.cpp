@@ -19,17 +19,7 @@ namespace {
 
 constexpr char kLastPhotoLetter = 'T';
 
-// A stored text as a GEDCOM value: UTF-8, no carriage returns, "@" doubled.
-std::string value(const std::string& ansi) {
-    std::string out;
-    for (char c : ansiToUtf8(ansi)) {
-        if (c == '\r') continue;
-        out += c;
-        if (c == '@') out += '@';
-    }
-    return out;
-}
-
+// UTF-8 text as a GEDCOM value: no carriage returns, "@" doubled.
 std::string utf8Value(const std::string& utf8) {
     std::string out;
     for (char c : utf8) {
@@ -39,6 +29,9 @@ std::string utf8Value(const std::string& utf8) {
     }
     return out;
 }
+
+// A stored Windows-1252 text as a GEDCOM value.
+std::string value(const std::string& ansi) { return utf8Value(ansiToUtf8(ansi)); }
 
 struct Family {
     RecordNo husband, wife;
