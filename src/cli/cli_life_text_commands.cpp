@@ -77,7 +77,6 @@ std::optional<RichText> typedText(const std::string& utf8) {
 
 std::string fileName(const std::filesystem::path& file) { return file.filename().string(); }
 
-
 std::optional<char> letterOption(CliContext& context) {
     const auto letter = context.option("letter");
     if (!letter) return std::nullopt;

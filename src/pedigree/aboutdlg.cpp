@@ -4,6 +4,7 @@
 
 #include "pedigree/shell_pictures.h"
 #include "store/case_insensitive_files.h"
+#include "store/program_version.h"
 #include "widgets/colours.h"
 #include "widgets/placed.h"
 #include "widgets/pressable.h"
@@ -33,7 +34,8 @@ TAboutdlg::TAboutdlg(const Session& session, SoundPlayer& sound, QWidget* parent
     setBackground(Panel1, kAqua);
     connect(Panel1, &PressableFrame::mouseDown, this, &TAboutdlg::Panel1Click);
     centredText(Panel1, "Label1", 14, 34, "TAKKENBOS", QFont("Arial", 20, QFont::Bold));
-    centredText(Panel1, "Label2", 50, 22, " BRINOX versie 6.0", QFont("Arial", 11, QFont::Bold));
+    const std::string version = std::string(" BRINOX versie ") + kProgramVersion;
+    centredText(Panel1, "Label2", 50, 22, version.c_str(), QFont("Arial", 11, QFont::Bold));
 
     Image1 = placed<PressableLabel>(Panel1, "Image1", QRect((kPanelWidth - 120) / 2, 84, 120, 120));
     Image1->setPixmap(leafPicture(Image1->size()));
