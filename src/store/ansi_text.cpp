@@ -169,4 +169,17 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b) {
     return asciiUpper(a) == asciiUpper(b);
 }
 
+std::string ansiForMessage(std::string_view utf8) {
+    std::string out;
+    for (size_t i = 0; i < utf8.size();) {
+        // One UTF-8 character at a time, so one foreign letter costs one "?".
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        const size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+        const auto piece = utf8ToAnsi(utf8.substr(i, length));
+        out += piece ? *piece : "?";
+        i += length;
+    }
+    return out;
+}
+
 }  // namespace brinox

@@ -28,6 +28,10 @@ std::string ansiToUtf8(std::string_view ansi);
 // a garbled one.
 std::optional<std::string> utf8ToAnsi(std::string_view utf8);
 
+// UTF-8 as Windows-1252 for showing in a message: a character it cannot
+// hold shows as "?". Never for text that is stored.
+std::string ansiForMessage(std::string_view utf8);
+
 // Upper case of the letters a..z only; every other byte stays.
 std::string asciiUpper(std::string_view text);
 

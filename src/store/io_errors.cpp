@@ -27,19 +27,7 @@ std::string systemErrorText(int error) {
     }
 }
 
-std::string pathForMessage(const std::filesystem::path& path) {
-    const std::string text = path.string();
-    std::string out;
-    for (size_t i = 0; i < text.size();) {
-        // One UTF-8 character at a time, so one foreign letter costs one "?".
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-        const auto piece = utf8ToAnsi(std::string_view(text).substr(i, length));
-        out += piece ? *piece : "?";
-        i += length;
-    }
-    return out;
-}
+std::string pathForMessage(const std::filesystem::path& path) { return ansiForMessage(path.string()); }
 
 void reportIoError(Prompt& prompt, int error, const std::filesystem::path& file) {
     prompt.message(MessageKind::Error, systemErrorText(error) + ".\n" + pathForMessage(file), {Button::Ok});

@@ -1,12 +1,14 @@
 #include "texts/life_text_window.h"
 
 #include <QFontInfo>
+#include <QLineEdit>
 #include <QPrinter>
 #include <QRadioButton>
 #include <QCheckBox>
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include "store/ansi_text.h"
 #include "texts/life_text_entry.h"
 #include "texts/rich_text_document.h"
 #include "texts/rich_text_editor.h"
@@ -60,6 +62,8 @@ LifeTextWindow::LifeTextWindow(Session& session, Prompt& prompt, PrinterSetup& p
     // The search always goes down and always matches letter case.
     FindDialog1->Up->parentWidget()->hide();
     FindDialog1->MatchCase->setEnabled(false);
+    // A life description may hold any character, so the word may too.
+    FindDialog1->acceptAnyText();
     connect(FindDialog1, &FindDialog::findNext, this, &LifeTextWindow::FindDialog1Find);
     addFindKeys(this, this, [this] { Zoek1Click(); }, [this] { FindAgain(); });
     // Escape closes the window from the editor and the choice list alike.
@@ -83,20 +87,23 @@ void LifeTextWindow::showText(const RichText& text) {
 }
 
 void LifeTextWindow::Zoek1Click() {
-    FindDialog1->showWith({FindDialog1->request().text, FindDirection::Down, true});
+    const QString word = FindDialog1->FindText->text();
+    FindDialog1->showWith({"", FindDirection::Down, true});
+    FindDialog1->FindText->setText(word);
+    FindDialog1->FindText->selectAll();
     FindDialog1->move(5, 5);
 }
 
 void LifeTextWindow::FindAgain() { FindDialog1Find(FindDialog1->request()); }
 
-void LifeTextWindow::FindDialog1Find(const FindRequest& request) {
-    if (request.text.empty()) return;
+void LifeTextWindow::FindDialog1Find(const FindRequest&) {
+    const QString word = FindDialog1->FindText->text();
+    if (word.isEmpty()) return;
     const QTextCursor selection = RichEdit1->textCursor();
     const int start = selection.hasSelection() ? selection.selectionEnd() : 0;
-    const QTextCursor found =
-        RichEdit1->document()->find(toQt(request.text), start, QTextDocument::FindCaseSensitively);
+    const QTextCursor found = RichEdit1->document()->find(word, start, QTextDocument::FindCaseSensitively);
     if (found.isNull()) {
-        inform(m_prompt, wordNotFoundMessage(request.text));
+        inform(m_prompt, wordNotFoundMessage(ansiForMessage(word.toStdString())));
         return;
     }
     RichEdit1->setFocus();

@@ -74,6 +74,8 @@ FindDialog::FindDialog(QWidget* parent) : QDialog(parent) {
     connect(Cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
+void FindDialog::acceptAnyText() { FindText->setValidator(nullptr); }
+
 void FindDialog::showWith(const FindRequest& preset) {
     FindText->setText(toQt(preset.text));
     (preset.direction == FindDirection::Up ? Up : Down)->setChecked(true);

@@ -25,8 +25,12 @@ public:
     void showWith(const FindRequest& preset);
 
     // The text and options as the window holds them now. Only characters the
-    // family files can hold can be typed.
+    // family files can hold can be typed, unless acceptAnyText was called.
     FindRequest request() const;
+
+    // For searching texts that hold any character: the word is then read
+    // from FindText itself.
+    void acceptAnyText();
 
     QLineEdit* FindText = nullptr;
     QCheckBox* WholeWord = nullptr;

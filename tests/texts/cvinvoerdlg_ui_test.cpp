@@ -112,7 +112,7 @@ TEST_F(EntryWindow, ASaveThatFailsAtAnyStepLeavesTheOldTextWhole) {
 }
 
 TEST_F(EntryWindow, SearchGoesDownFromTheSelectionMatchingCase) {
-    writeText('A', "Jan zag jan en Jan.");
+    writeText('A', "Jan zag jan en Jan. \xc4\x8c");
     open();
     const auto selected = [this] {
         window.activateWindow();  // so that the keys reach the window
@@ -132,6 +132,12 @@ TEST_F(EntryWindow, SearchGoesDownFromTheSelectionMatchingCase) {
         EXPECT_EQ(selected(), hit);
     }
     EXPECT_EQ(prompt.shown, Texts{"Zoekwoord \nJan\nniet gevonden."});
+    // A word may hold what Windows-1252 cannot: found, and shown with "?" when not.
+    window.FindDialog1->FindText->setText(QString::fromUtf8("\xc4\x8c"));
+    QTest::keyClick(window.RichEdit1, Qt::Key_F3);
+    EXPECT_EQ(selected(), std::pair(20, 21));
+    QTest::keyClick(window.RichEdit1, Qt::Key_F3);
+    EXPECT_EQ(prompt.shown.back(), "Zoekwoord \n?\nniet gevonden.");
     QTest::keyClick(window.RichEdit1, Qt::Key_Escape);
     EXPECT_FALSE(window.isVisible() || window.FindDialog1->isVisible());
 }
