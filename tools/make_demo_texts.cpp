@@ -31,9 +31,7 @@ const CharFormat kRed{"Times New Roman", 24, true, false, false, false, brinox::
 Paragraph paragraph(Alignment alignment, std::initializer_list<std::pair<const char*, CharFormat>> pieces) {
     Paragraph result{alignment, {}, {}};
     for (const auto& [text, format] : pieces) {
-        const auto characters = brinox::decodeUtf8(text);
-        if (!characters) continue;
-        for (char32_t c : *characters) brinox::appendCharacter(result, c, format);
+        brinox::appendText(result, text, format);
     }
     return result;
 }

@@ -152,31 +152,31 @@ private:
         name(record, stored);
         const std::string who = trimmed(stored.firstNames + " " + stored.familyName);
         std::vector<std::string> notes;
-        std::vector<bool> inline_;
+        std::vector<bool> inPlace;
         for (std::size_t i = 0; i < record.lines.size(); ++i) {
             const GedcomLine& line = record.lines[i];
             if (line.level != 1) continue;
             if (line.tag == "SEX") sex(line.value, stored, who);
             if (line.tag == "BIRT" || line.tag == "DEAT") event(record, i, stored, who);
-            if (line.tag == "NOTE") note(line.value, notes, inline_);
+            if (line.tag == "NOTE") note(line.value, notes, inPlace);
             if (line.tag == "OBJE") attachment(record, i, r, who);
             if (!kPersonTags.count(line.tag)) m_losses.add(Loss::UnknownTag, line.tag);
             else if (line.tag != "NOTE" && line.tag != "OBJE") unknownBelow(record, i, line.tag);
         }
         persons().putRecord(r, stored);
-        lifeNotes(notes, inline_, r, who);
+        lifeNotes(notes, inPlace, r, who);
     }
 
     // A note written in place, or one of the note records; a pointer to a
     // note the file does not hold is damage, counted as such.
-    void note(const std::string& value, std::vector<std::string>& notes, std::vector<bool>& inline_) {
+    void note(const std::string& value, std::vector<std::string>& notes, std::vector<bool>& inPlace) {
         const bool pointer = value.size() > 2 && value.front() == '@' && value.back() == '@';
         if (!pointer) {
             notes.push_back(value);
-            inline_.push_back(true);
+            inPlace.push_back(true);
         } else if (const auto found = m_notes.find(value); found != m_notes.end()) {
             notes.push_back(found->second);
-            inline_.push_back(false);
+            inPlace.push_back(false);
         } else {
             m_losses.add(Loss::UnknownTag, "NOTE " + value.substr(0, 20));
         }
@@ -325,11 +325,11 @@ private:
     // The first note gives the two information lines (our own files: the
     // note written in place). A first note longer than two lines of 80 is
     // kept whole as a life description too; every other note is one.
-    void lifeNotes(const std::vector<std::string>& notes, const std::vector<bool>& inline_, RecordNo r,
+    void lifeNotes(const std::vector<std::string>& notes, const std::vector<bool>& inPlace, RecordNo r,
                    const std::string& who) {
         std::optional<std::size_t> info;
         for (std::size_t i = 0; i < notes.size() && !info; ++i) {
-            if (!m_fromBrinox || inline_[i]) info = i;
+            if (!m_fromBrinox || inPlace[i]) info = i;
         }
         bool keepInfoNote = false;
         if (info) {

@@ -86,7 +86,7 @@ std::string LifeTextEntry::printTitle() const {
 
 std::optional<RichText> LifeTextEntry::import(ImportKind kind) {
     if (!newEnabled()) return std::nullopt;
-    const auto file = m_prompt.chooseFile("", kind == ImportKind::PlainText ? kPlainTextFilter : kRichTextFilter);
+    const auto file = m_prompt.chooseFile("Openen", kind == ImportKind::PlainText ? kPlainTextFilter : kRichTextFilter);
     if (!file) return std::nullopt;
     return importFile(kind, *file);
 }

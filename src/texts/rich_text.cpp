@@ -79,4 +79,11 @@ std::string plainText(const RichText& document) {
     return text;
 }
 
+bool appendText(Paragraph& paragraph, std::string_view utf8, const CharFormat& format) {
+    const auto characters = decodeUtf8(utf8);
+    if (!characters) return false;
+    for (char32_t c : *characters) appendCharacter(paragraph, c, format);
+    return true;
+}
+
 }  // namespace brinox

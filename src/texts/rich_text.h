@@ -77,6 +77,10 @@ void endParagraph(RichText& document, Paragraph& paragraph, const CharFormat& fo
 // format is the same.
 void appendCharacter(Paragraph& paragraph, char32_t character, const CharFormat& format);
 
+// Adds UTF-8 text in one format; false, with nothing added, when it is no
+// valid UTF-8.
+bool appendText(Paragraph& paragraph, std::string_view utf8, const CharFormat& format);
+
 // The whole text as UTF-8: a line feed between paragraphs and for each line
 // break within one.
 std::string plainText(const RichText& document);

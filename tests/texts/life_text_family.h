@@ -58,8 +58,7 @@ struct LifeTextFamily {
 
     void writeText(char letter, const std::string& words, const CharFormat& format = {}) const {
         RichText rich{{Paragraph{}}};
-        const std::u32string characters = decodeUtf8(words).value();
-        for (const char32_t c : characters) appendCharacter(rich.paragraphs[0], c, format);
+        appendText(rich.paragraphs[0], words, format);
         const std::string bytes = writeRtf(rich);
         writeBytes(text(letter), {bytes.begin(), bytes.end()});
     }

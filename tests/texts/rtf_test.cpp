@@ -37,10 +37,7 @@ std::string texts(const RichText& document) {
 
 Paragraph paragraph(Alignment alignment, std::initializer_list<std::pair<std::string, CharFormat>> pieces) {
     Paragraph result{alignment, {}, {}};
-    for (const auto& [text, format] : pieces) {
-        const std::u32string characters = decodeUtf8(text).value();
-        for (char32_t c : characters) appendCharacter(result, c, format);
-    }
+    for (const auto& [text, format] : pieces) EXPECT_TRUE(appendText(result, text, format)) << text;
     return result;
 }
 
